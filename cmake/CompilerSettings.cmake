@@ -1,0 +1,13 @@
+# Results must not depend on the compiler's target: no fused multiply-adds, no fast-math.
+add_compile_options(-ffp-contract=off -fno-fast-math)
+
+if(DRAVLEN_SANITIZE)
+    string(REPLACE ";" "," _dravlen_sanitizers "${DRAVLEN_SANITIZE}")
+    add_compile_options(-fsanitize=${_dravlen_sanitizers} -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    add_link_options(-fsanitize=${_dravlen_sanitizers})
+endif()
+
+# Warnings for the project's own targets; JUCE's module sources are compiled without them.
+set(DRAVLEN_WARNING_FLAGS -Wall -Wextra -Wshadow -Wnon-virtual-dtor -Wno-missing-field-initializers)
+add_library(dravlen_warnings INTERFACE)
+target_compile_options(dravlen_warnings INTERFACE ${DRAVLEN_WARNING_FLAGS})

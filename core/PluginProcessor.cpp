@@ -1,0 +1,139 @@
+#include "core/PluginProcessor.h"
+
+#include "core/DisplayFeed.h"
+#include "core/ParameterTable.h"
+#include "editor/PluginEditor.h"
+
+
+TemplateEffectAudioProcessor::TemplateEffectAudioProcessor()
+    : AudioProcessor (BusesProperties()
+                          .withInput ("Input", juce::AudioChannelSet::stereo(), true)
+                          .withOutput ("Output", juce::AudioChannelSet::stereo(), true)),
+      parameterTable (createParameterTable())
+{
+    for (const auto& data : parameterTable)
+        parameterManager.addNew (data);
+
+    outputVisualiser.setColours (juce::Colours::transparentWhite, juce::Colour (0x7f3198d4));
+    inputVisualiser.setColours (juce::Colours::transparentWhite, juce::Colours::grey);
+    outputVisualiser.setOpaque (false);
+    inputVisualiser.setOpaque (false);
+
+    // Only after every parameter is registered: the tree builds its children from them.
+    parameterManager.parameters.state = juce::ValueTree (juce::Identifier (stateTag));
+}
+
+TemplateEffectAudioProcessor::~TemplateEffectAudioProcessor() = default;
+
+const juce::String TemplateEffectAudioProcessor::getName() const
+{
+    return "Dravlen 2 Lite";
+}
+
+void TemplateEffectAudioProcessor::prepareToPlay (double sampleRate, int samplesPerBlock)
+{
+    DisplayFeed::prepare (outputVisualiser, outputVisualiserBuffer, sampleRate, samplesPerBlock);
+    DisplayFeed::prepare (inputVisualiser, inputVisualiserBuffer, sampleRate, samplesPerBlock);
+
+    parameterManager.update();
+    effect.init (sampleRate);
+}
+
+void TemplateEffectAudioProcessor::releaseResources() {}
+
+void TemplateEffectAudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, juce::MidiBuffer&)
+{
+    const juce::ScopedNoDenormals noDenormals;
+
+    parameterManager.update();
+    DisplayFeed::push (buffer, inputVisualiserBuffer, inputVisualiser);
+
+    const auto numSamples = buffer.getNumSamples();
+
+    if (buffer.getNumChannels() == 2)
+    {
+        auto* left = buffer.getWritePointer (0);
+        auto* right = buffer.getWritePointer (1);
+
+        for (int i = 0; i < numSamples; ++i)
+        {
+            double l = left[i];
+            double r = right[i];
+            effect.process (l, r);
+            left[i] = static_cast<float> (l);
+            right[i] = static_cast<float> (r);
+        }
+    }
+    else if (buffer.getNumChannels() > 0)
+    {
+        // Mono, or more than two channels: channel 0 runs as dual mono, the others pass untouched.
+        auto* channel = buffer.getWritePointer (0);
+
+        for (int i = 0; i < numSamples; ++i)
+        {
+            double l = channel[i];
+            double r = l;
+            effect.process (l, r);
+            channel[i] = static_cast<float> (l);
+        }
+    }
+
+    DisplayFeed::push (buffer, outputVisualiserBuffer, outputVisualiser);
+}
+
+double TemplateEffectAudioProcessor::getTailLengthSeconds() const { return 0.0; }
+bool TemplateEffectAudioProcessor::acceptsMidi() const { return false; }
+bool TemplateEffectAudioProcessor::producesMidi() const { return false; }
+bool TemplateEffectAudioProcessor::isMidiEffect() const { return false; }
+
+juce::AudioProcessorEditor* TemplateEffectAudioProcessor::createEditor()
+{
+    return new TemplateEffectAudioProcessorEditor (*this);
+}
+
+bool TemplateEffectAudioProcessor::hasEditor() const { return true; }
+
+// Presets have their own library; the host's program interface shows a single unnamed program.
+int TemplateEffectAudioProcessor::getNumPrograms() { return 1; }
+int TemplateEffectAudioProcessor::getCurrentProgram() { return 0; }
+void TemplateEffectAudioProcessor::setCurrentProgram (int) {}
+const juce::String TemplateEffectAudioProcessor::getProgramName (int) { return {}; }
+void TemplateEffectAudioProcessor::changeProgramName (int, const juce::String&) {}
+
+void TemplateEffectAudioProcessor::getStateInformation (juce::MemoryBlock& destData)
+{
+    auto& parameters = parameterManager.parameters;
+
+    // copyState flushes the parameters into the tree under its lock first, so a change made
+    // just before the host saves is never missing from the saved project.
+    auto state = parameters.copyState();
+
+    // A child a restore had to create holds only its id; written that way, reopening the project
+    // would reset that parameter to its default, so the copy gets the value the parameter has.
+    for (auto child : state)
+        if (! child.hasProperty ("value"))
+            if (const auto* value = parameters.getRawParameterValue (child.getProperty ("id").toString()))
+                child.setProperty ("value", value->load(), nullptr);
+
+    if (const auto xml = state.createXml())
+        copyXmlToBinary (*xml, destData);
+}
+
+void TemplateEffectAudioProcessor::setStateInformation (const void* data, int sizeInBytes)
+{
+    const auto xml = getXmlFromBinary (data, sizeInBytes);
+
+    if (xml == nullptr || ! xml->getTagName().equalsIgnoreCase (stateTag))
+        return;
+
+    parameterManager.parameters.replaceState (juce::ValueTree::fromXml (*xml));
+}
+
+void TemplateEffectAudioProcessor::onParameterChanged (juce::String)
+{
+}
+
+juce::AudioProcessor* JUCE_CALLTYPE createPluginFilter()
+{
+    return new TemplateEffectAudioProcessor();
+}

@@ -1,0 +1,86 @@
+#include "core/DisplayFeed.h"
+#include "core/PluginProcessor.h"
+
+#include <gtest/gtest.h>
+
+TEST (Processor, AnswersTheHostsQuestions)
+{
+    TemplateEffectAudioProcessor processor;
+    EXPECT_EQ (processor.getName(), "Dravlen 2 Lite");
+    EXPECT_EQ (processor.getTailLengthSeconds(), 0.0);
+    EXPECT_FALSE (processor.acceptsMidi());
+    EXPECT_FALSE (processor.producesMidi());
+    EXPECT_FALSE (processor.isMidiEffect());
+    EXPECT_TRUE (processor.hasEditor());
+    EXPECT_EQ (processor.getLatencySamples(), 0);
+
+    processor.setCurrentProgram (3);
+    processor.changeProgramName (0, "anything");
+    EXPECT_EQ (processor.getNumPrograms(), 1);
+    EXPECT_EQ (processor.getCurrentProgram(), 0);
+    EXPECT_EQ (processor.getProgramName (0), "");
+}
+
+TEST (Processor, BusesDefaultToStereoAndAcceptMonoAndStereo)
+{
+    TemplateEffectAudioProcessor processor;
+    EXPECT_EQ (processor.getBus (true, 0)->getName(), "Input");
+    EXPECT_EQ (processor.getBus (false, 0)->getName(), "Output");
+    EXPECT_EQ (processor.getMainBusNumInputChannels(), 2);
+    EXPECT_EQ (processor.getMainBusNumOutputChannels(), 2);
+
+    for (const auto& set : { juce::AudioChannelSet::mono(), juce::AudioChannelSet::stereo() })
+    {
+        juce::AudioProcessor::BusesLayout layout;
+        layout.inputBuses.add (set);
+        layout.outputBuses.add (set);
+        EXPECT_TRUE (processor.checkBusesLayoutSupported (layout)) << set.getDescription();
+    }
+}
+
+TEST (DisplayFeed, PointsCoverFortyMillisecondsInSinglePrecision)
+{
+    EXPECT_EQ (DisplayFeed::samplesPerPoint (44100.0), 1763);
+    EXPECT_EQ (DisplayFeed::samplesPerPoint (48000.0), 1919);
+}
+
+TEST (DisplayFeed, ShowsTheHalvedSumLiftedBySignedSquareRoot)
+{
+    struct Case { std::vector<float> channels; float shown; };
+    const Case cases[] = {
+        { { 0.5f, -0.5f }, 0.0f },
+        { { -0.25f, -0.25f }, -0.5f },
+        { { 0.0625f, 0.0625f }, 0.25f },
+        { { 0.125f }, 0.25f }, // one channel: half its level
+        { { 0.5f, 0.5f, 1.0f }, 1.0f }, // every channel counts
+    };
+
+    juce::AudioBuffer<float> work;
+    for (const auto& c : cases)
+    {
+        const auto numChannels = static_cast<int> (c.channels.size());
+        juce::AudioBuffer<float> block (numChannels, 3);
+        for (int ch = 0; ch < numChannels; ++ch)
+            juce::FloatVectorOperations::fill (block.getWritePointer (ch), c.channels[(size_t) ch], 3);
+
+        DisplayFeed::compute (block, work);
+
+        ASSERT_EQ (work.getNumChannels(), 1);
+        ASSERT_EQ (work.getNumSamples(), 3);
+        for (int i = 0; i < 3; ++i)
+            EXPECT_FLOAT_EQ (work.getSample (0, i), c.shown);
+    }
+}
+
+TEST (DisplayFeed, ShorterBlockKeepsTheAllocation)
+{
+    juce::AudioBuffer<float> work (1, 512);
+    const auto* storage = work.getReadPointer (0);
+
+    juce::AudioBuffer<float> block (2, 100);
+    block.clear();
+    DisplayFeed::compute (block, work);
+
+    EXPECT_EQ (work.getNumSamples(), 100);
+    EXPECT_EQ (work.getReadPointer (0), storage);
+}
