@@ -18,6 +18,7 @@
 #include <functional>
 #include <limits>
 #include <type_traits>
+#include <vector>
 
 namespace
 {
@@ -182,6 +183,58 @@ INSTANTIATE_TEST_SUITE_P (
         GlideCase { "powerAt96k", 96000.0, [] (auto& e) { e.setPower (0.0); }, processedShare, 1.0, 0.0 }),
     TestSignals::nameOfCase<ControlGlide::ParamType>);
 
+// Every control reaches the audio through a smoother: right after a move the output has hardly left the path
+// of an engine whose control stayed, and the difference grows over the following milliseconds.
+struct MoveCase
+{
+    const char* name;
+    std::function<void (TarvikEffect&)> move;
+};
+
+class ControlMove : public ::testing::TestWithParam<MoveCase>
+{
+};
+
+TEST_P (ControlMove, ProducesNoStep)
+{
+    TarvikEffect steady;
+    TarvikEffect moving;
+    TestSignals::Noise noise (0.7);
+    double firstFramesDifference = 0.0;
+    double laterDifference = 0.0;
+
+    for (long i = 0; i < 44100 + 1323; ++i)
+    {
+        if (i == 44100)
+            GetParam().move (moving);
+
+        const Frame in { noise(), noise() };
+        const auto a = process (steady, in);
+        const auto b = process (moving, in);
+        const double difference = std::max (std::abs (a.left - b.left), std::abs (a.right - b.right));
+
+        if (i >= 44100 && i < 44100 + 5)
+            firstFramesDifference = std::max (firstFramesDifference, difference);
+        else if (i >= 44100 + 441)
+            laterDifference = std::max (laterDifference, difference);
+    }
+
+    EXPECT_GT (laterDifference, 1e-3);
+    EXPECT_LT (firstFramesDifference, 0.05 * laterDifference);
+}
+
+INSTANTIATE_TEST_SUITE_P (
+    Controls, ControlMove,
+    ::testing::Values (MoveCase { "power", [] (auto& e) { e.setPower (0.0); } },
+                       MoveCase { "gain", [] (auto& e) { e.setGain (2.0); } },
+                       MoveCase { "transientsAmount", [] (auto& e) { e.setTransientsAmount (0.0); } },
+                       MoveCase { "transientsBypass", [] (auto& e) { e.setTransientsBypass (1.0); } },
+                       MoveCase { "multibandAmount", [] (auto& e) { e.setMultibandAmount (0.0); } },
+                       MoveCase { "multibandBypass", [] (auto& e) { e.setMultibandBypass (1.0); } },
+                       MoveCase { "parallelAmount", [] (auto& e) { e.setParallelAmount (0.0); } },
+                       MoveCase { "parallelBypass", [] (auto& e) { e.setParallelBypass (1.0); } }),
+    TestSignals::nameOfCase<ControlMove::ParamType>);
+
 // Each section switched off through its amount and through its bypass passes its input, so both give the same
 // output; and with the section active the output differs.
 struct SectionCase
@@ -312,6 +365,30 @@ TEST_P (Crossfeed, AHitOnOneChannelShapesTheOther)
     EXPECT_GT (largestRatio, 2.0);
 }
 
+// A detector takes 74 % of the opposite channel and 26 % of its own: with the opposite channel at -26/74 of the
+// own one, the detector is silent and the own channel passes the shapers untouched, however much it moves.
+TEST_P (Crossfeed, OppositeChannelCountsSeventyFourPercent)
+{
+    const bool ownIsLeft = GetParam().hitOnRight;
+    TarvikEffect effect;
+    effect.setMultibandBypass (1.0);
+    effect.setParallelBypass (1.0);
+    TestSignals::Noise noise (0.8);
+
+    for (long i = 0; i < 3 * 44100; ++i)
+    {
+        const double burst = (i % 8820) < 2205 ? 1.0 : 0.05;
+        const double own = burst * noise();
+        const double opposite = -(0.26 / 0.74) * own;
+        const auto out = process (effect, ownIsLeft ? Frame { own, opposite } : Frame { opposite, own });
+
+        if (i >= 2 * 44100)
+        {
+            ASSERT_NEAR (ownIsLeft ? out.left : out.right, own, 1e-12) << "frame " << i;
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P (Channels, Crossfeed,
                           ::testing::Values (CrossfeedCase { "rightDrivesLeft", true },
                                              CrossfeedCase { "leftDrivesRight", false }),
@@ -376,6 +453,52 @@ TEST_P (HostRate, SettledLevelMatchesFortyFourPointOneKilohertz)
 
     EXPECT_NEAR (TestSignals::decibels (atRate.left), TestSignals::decibels (reference.left), 0.05);
     EXPECT_NEAR (TestSignals::decibels (atRate.right), TestSignals::decibels (reference.right), 0.05);
+}
+
+// Level of the left output in 10 ms windows around a half-second tone burst: the onset shows the shapers'
+// envelopes, the body the compressors' attack and the parallel compressor's averaging, the end their release.
+std::vector<double> burstEnvelopeDb (double sampleRate)
+{
+    TarvikEffect effect;
+    effect.init (sampleRate);
+
+    const long onset = framesFor (0.5, sampleRate);
+    const long end = framesFor (1.0, sampleRate);
+    const long window = framesFor (0.010, sampleRate);
+    std::vector<double> levels;
+    double sumOfSquares = 0.0;
+
+    for (long i = 0; i < end + onset; ++i)
+    {
+        const bool inBurst = i >= onset && i < end;
+        const double x = inBurst ? TestSignals::sine (0.5, 200.0, sampleRate, i)
+                                       + TestSignals::sine (0.3, 2000.0, sampleRate, i)
+                                 : TestSignals::sine (0.01, 200.0, sampleRate, i);
+        const auto out = process (effect, { x, 0.7 * x });
+
+        if (i >= onset - 4 * window)
+        {
+            sumOfSquares += out.left * out.left;
+
+            if ((i - onset) % window == window - 1)
+            {
+                levels.push_back (10.0 * std::log10 (sumOfSquares / static_cast<double> (window)));
+                sumOfSquares = 0.0;
+            }
+        }
+    }
+
+    return levels;
+}
+
+TEST_P (HostRate, ToneBurstEnvelopeMatchesFortyFourPointOneKilohertz)
+{
+    const auto reference = burstEnvelopeDb (44100.0);
+    const auto atRate = burstEnvelopeDb (GetParam());
+    ASSERT_EQ (atRate.size(), reference.size());
+
+    for (std::size_t i = 0; i < reference.size(); ++i)
+        EXPECT_NEAR (atRate[i], reference[i], 0.2) << "window " << i;
 }
 
 INSTANTIATE_TEST_SUITE_P (Rates, HostRate, ::testing::Values (48000.0, 96000.0));
