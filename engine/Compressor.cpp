@@ -1,7 +1,7 @@
 #include "Compressor.h"
 
 Compressor::Compressor() noexcept
-    : Compressor (Settings {})
+    : Compressor (Settings{})
 {
 }
 

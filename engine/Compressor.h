@@ -49,6 +49,6 @@ private:
     double makeupGain;
     double detectionFloor = Tarvik::Utility::AMP_96_DB;
     EnvelopeFollower gainReduction;
-    ParameterSmoother makeupSmoother { 20.0, Tarvik::Utility::covers99Point3Percent, 0.0 };
-    ParameterSmoother thresholdSmoother { 20.0, Tarvik::Utility::covers99Point3Percent, 0.0 };
+    ParameterSmoother makeupSmoother{ 20.0, Tarvik::Utility::covers99Point3Percent, 0.0 };
+    ParameterSmoother thresholdSmoother{ 20.0, Tarvik::Utility::covers99Point3Percent, 0.0 };
 };

@@ -16,10 +16,10 @@ inline constexpr double sidechainLowPassHz = 1000.0;
 inline constexpr double sidechainQ = 0.707;
 
 // transientShaper1 lifts onsets: its second envelope rises 20 ms behind the first.
-inline constexpr TransientShaper::Settings transientShaper1 { 0.5, 0.0, 100.0, 20.0, 100.0 };
+inline constexpr TransientShaper::Settings transientShaper1{ 0.5, 0.0, 100.0, 20.0, 100.0 };
 
 // transientShaper2 dips the tail: its second envelope falls within 3.5 ms, the first over 70 ms.
-inline constexpr TransientShaper::Settings transientShaper2 { -0.0625, 0.0, 70.0, 0.0, 3.5 };
+inline constexpr TransientShaper::Settings transientShaper2{ -0.0625, 0.0, 70.0, 0.0, 3.5 };
 
 inline constexpr double crossoverLowHz = 149.0;
 inline constexpr double crossoverMidHz = 1041.0;
@@ -33,7 +33,7 @@ inline constexpr Compressor::Settings bandCompressors[] = {
     { 8.0, -20.0, 20.0, 70.0, 2.2387211385683394 },
 };
 
-inline constexpr ParallelCompressor::Settings parallelCompressor { 6.8, -20.0, 5.0, 151.0, 49.0, 70.0, 1.0 };
+inline constexpr ParallelCompressor::Settings parallelCompressor{ 6.8, -20.0, 5.0, 151.0, 49.0, 70.0, 1.0 };
 
 // Every switch, amount and the output gain glides over 20 ms, covering 99.3 % of a change.
 inline constexpr double controlSmoothingMs = 20.0;

@@ -13,8 +13,8 @@ public:
     void setAttackMs (double newAttackMs) noexcept;
     void setReleaseMs (double newReleaseMs) noexcept;
 
-    // The value to use is guarded against subnormals; the stored state is left as it is so the decay keeps its
-    // exact shape.
+    // The value to use is guarded against subnormals; the stored state is left as it is so the decay keeps
+    // its exact shape.
     double next (double x) noexcept
     {
         if (x == current)

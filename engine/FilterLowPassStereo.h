@@ -3,8 +3,8 @@
 #include "Biquad.h"
 #include "DenormalGuards.h"
 
-// A two-channel low-pass with one set of coefficients and one memory per channel. Every change of frequency or
-// rate recomputes at once.
+// A two-channel low-pass with one set of coefficients and one memory per channel. Every change of frequency
+// or rate recomputes at once.
 class FilterLowPassStereo
 {
 public:

@@ -6,13 +6,13 @@
 namespace Tarvik::Utility
 {
 // +120 dBFS: far above any real signal, yet low enough that every square, sum and gain inside the chain stays
-// finite. Without a limit, a single NaN, infinity or overflowing square would stay in the recursive filters and
-// followers for good and silence the plug-in until it is reloaded.
+// finite. Without a limit, a single NaN, infinity or overflowing square would stay in the recursive filters
+// and followers for good and silence the plug-in until it is reloaded.
 inline constexpr double inputMagnitudeLimit = 1.0e6;
 
 inline double sanitiseSample (double x) noexcept
 {
-    if (! std::isfinite (x))
+    if (!std::isfinite (x))
         return 0.0;
 
     return std::clamp (x, -inputMagnitudeLimit, inputMagnitudeLimit);

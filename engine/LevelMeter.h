@@ -36,8 +36,8 @@ public:
 private:
     static_assert (std::atomic<double>::is_always_lock_free, "meter readings must cross threads without a lock");
 
-    std::atomic<double> valueDb { -48.0 };
+    std::atomic<double> valueDb{ -48.0 };
     EnvelopeFollower envelope;
-    std::atomic<double> floorDb { -48.0 };
+    std::atomic<double> floorDb{ -48.0 };
     double floorLin;
 };

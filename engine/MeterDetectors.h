@@ -9,8 +9,7 @@ namespace Tarvik::Metering
 {
 // Counts frames toward a hold period of HoldSeconds; a detector restarts the count when it sees something new
 // and starts a new loop once the period has passed without.
-template <int HoldSeconds>
-class Counter
+template <int HoldSeconds> class Counter
 {
 public:
     // Keeps the hold period in seconds; the current count and reading stay as they are.
@@ -43,8 +42,7 @@ private:
 
 // Raises a flag on any sample beyond full scale and holds it for HoldSeconds after the last one.
 // The editor reads the flag from another thread; it is written whole.
-template <int HoldSeconds>
-class ClipDetector final : public Counter<HoldSeconds>
+template <int HoldSeconds> class ClipDetector final : public Counter<HoldSeconds>
 {
 public:
     void addSample (double x) noexcept
@@ -69,13 +67,12 @@ public:
 private:
     static_assert (std::atomic<bool>::is_always_lock_free, "meter readings must cross threads without a lock");
 
-    std::atomic<bool> clipped { false };
+    std::atomic<bool> clipped{ false };
 };
 
 // Holds the highest level in dB until HoldSeconds have passed without a higher one, then falls to FloorDb.
 // The editor reads maxValueDb and floorDb from another thread; both are written whole.
-template <int HoldSeconds, int FloorDb>
-class MaxValueDetector final : public Counter<HoldSeconds>
+template <int HoldSeconds, int FloorDb> class MaxValueDetector final : public Counter<HoldSeconds>
 {
 public:
     static_assert (Tarvik::Utility::hasAmplitudeConstant (FloorDb), "the floor must be a 6 dB step");
@@ -109,8 +106,8 @@ public:
 private:
     static_assert (std::atomic<double>::is_always_lock_free, "meter readings must cross threads without a lock");
 
-    std::atomic<double> maxValueDb { static_cast<double> (FloorDb) };
-    std::atomic<double> floorDb { static_cast<double> (FloorDb) };
+    std::atomic<double> maxValueDb{ static_cast<double> (FloorDb) };
+    std::atomic<double> floorDb{ static_cast<double> (FloorDb) };
     double floorLin = Tarvik::Utility::amplitudeConstantFor (FloorDb);
 };
 } // namespace Tarvik::Metering

@@ -1,7 +1,7 @@
 #include "ParallelCompressor.h"
 
 ParallelCompressor::ParallelCompressor() noexcept
-    : ParallelCompressor (Settings {})
+    : ParallelCompressor (Settings{})
 {
 }
 

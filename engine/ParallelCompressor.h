@@ -9,8 +9,8 @@
 #include <algorithm>
 #include <cmath>
 
-// A soft-knee compressor on the RMS level, linked across both channels, that also carries its section's mix of
-// dry and compressed signal, output level and bypass.
+// A soft-knee compressor on the RMS level, linked across both channels, that also carries its section's mix
+// of dry and compressed signal, output level and bypass.
 class ParallelCompressor
 {
 public:
@@ -83,7 +83,7 @@ private:
     double detectionFloor = Tarvik::Utility::AMP_96_DB;
     EnvelopeFollower gainReduction;
     ParameterSmoother rmsAverager;
-    ParameterSmoother bypassSmoother { 20.0, Tarvik::Utility::covers99Point3Percent, 0.0 };
-    ParameterSmoother levelSmoother { 20.0, Tarvik::Utility::covers99Point3Percent, 0.0 };
-    ParameterSmoother amountSmoother { 20.0, Tarvik::Utility::covers99Point3Percent, 0.0 };
+    ParameterSmoother bypassSmoother{ 20.0, Tarvik::Utility::covers99Point3Percent, 0.0 };
+    ParameterSmoother levelSmoother{ 20.0, Tarvik::Utility::covers99Point3Percent, 0.0 };
+    ParameterSmoother amountSmoother{ 20.0, Tarvik::Utility::covers99Point3Percent, 0.0 };
 };

@@ -30,8 +30,8 @@ TarvikEffect::TarvikEffect() noexcept
     , bandSplit (settings::crossoverLowHz, settings::crossoverMidHz, settings::crossoverHighHz)
     , multibandBypassSmoother (controlSmoother (0.0))
     , multibandAmountSmoother (controlSmoother (0.0))
-    , bandCompressors { Compressor (settings::bandCompressors[0]), Compressor (settings::bandCompressors[1]),
-                        Compressor (settings::bandCompressors[2]), Compressor (settings::bandCompressors[3]) }
+    , bandCompressors{ Compressor (settings::bandCompressors[0]), Compressor (settings::bandCompressors[1]),
+                       Compressor (settings::bandCompressors[2]), Compressor (settings::bandCompressors[3]) }
     , parallelCompressor (settings::parallelCompressor)
     , powerSmoother (controlSmoother (1.0))
     , gainSmoother (controlSmoother (1.0))
@@ -87,7 +87,7 @@ void TarvikEffect::setTransientsAmount (double share) noexcept
 void TarvikEffect::process (double& left, double& right) noexcept
 {
     Tarvik::Utility::sanitiseFrame (left, right);
-    const Frame input { left, right };
+    const Frame input{ left, right };
 
     const Frame x = shapeTransients (input);
     const Frame compressed = compressBands (x);
@@ -107,7 +107,7 @@ void TarvikEffect::process (double& left, double& right) noexcept
     vRight = vRight * g;
 
     const double w = powerSmoother.next (power);
-    const Frame output { vLeft * w + input.left * (1.0 - w), vRight * w + input.right * (1.0 - w) };
+    const Frame output{ vLeft * w + input.left * (1.0 - w), vRight * w + input.right * (1.0 - w) };
 
     left = output.left;
     right = output.right;
@@ -117,10 +117,10 @@ void TarvikEffect::process (double& left, double& right) noexcept
 TarvikEffect::Frame TarvikEffect::shapeTransients (Frame input) noexcept
 {
     const double c = sidechainCrossfeedSmoother.next (sidechainCrossfeed);
-    const double detectorA = sidechainLowPassA.processSample (
-        sidechainHighPassA.processSample (c * input.right + (1.0 - c) * input.left));
-    const double detectorB = sidechainLowPassB.processSample (
-        sidechainHighPassB.processSample (c * input.left + (1.0 - c) * input.right));
+    const double detectorA =
+        sidechainLowPassA.processSample (sidechainHighPassA.processSample (c * input.right + (1.0 - c) * input.left));
+    const double detectorB =
+        sidechainLowPassB.processSample (sidechainHighPassB.processSample (c * input.left + (1.0 - c) * input.right));
 
     Frame shaped = input;
     transientShaper1.process (shaped.left, shaped.right, detectorA, detectorB);

@@ -14,15 +14,15 @@
 // The sound engine: transient shaping, four-band compression, parallel compression, output gain and a master
 // cross-fade against the input, then the output meters. One stereo frame at a time, in place.
 //
-// Every stage advances on every frame, bypassed or not, so a section switched back on resumes with warm state,
-// and every control reaches the audio through a smoother.
+// Every stage advances on every frame, bypassed or not, so a section switched back on resumes with warm
+// state, and every control reaches the audio through a smoother.
 class TarvikEffect final : public Effect, public PeakMeterDataSource, public SidewaysMeterDataSource
 {
 public:
     TarvikEffect() noexcept;
 
-    // Every filter, follower and smoother keeps its frequency in Hz and its time in ms at the new rate. Clears
-    // no state.
+    // Every filter, follower and smoother keeps its frequency in Hz and its time in ms at the new rate.
+    // Clears no state.
     void init (double sampleRate) noexcept override;
 
     void process (double& left, double& right) noexcept override;

@@ -9,7 +9,7 @@ constexpr double smoothingMs = 25.0;
 } // namespace
 
 TransientShaper::TransientShaper() noexcept
-    : TransientShaper (Settings {})
+    : TransientShaper (Settings{})
 {
 }
 

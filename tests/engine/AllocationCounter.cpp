@@ -6,7 +6,7 @@
 
 namespace
 {
-std::atomic<std::size_t> allocations { 0 };
+std::atomic<std::size_t> allocations{ 0 };
 
 void* allocate (std::size_t size, std::size_t alignment)
 {

@@ -48,8 +48,7 @@ class DenormalGuard : public ::testing::TestWithParam<GuardCase>
 TEST_P (DenormalGuard, FlushesOnlyValuesStrictlyInsideItsBound)
 {
     const auto& c = GetParam();
-    EXPECT_TRUE (TestSignals::sameBits (c.guard (c.input), c.expected))
-        << c.input << " became " << c.guard (c.input);
+    EXPECT_TRUE (TestSignals::sameBits (c.guard (c.input), c.expected)) << c.input << " became " << c.guard (c.input);
 }
 
 constexpr double smallestNormalDouble = std::numeric_limits<double>::min();
@@ -57,18 +56,17 @@ constexpr double smallestNormalDouble = std::numeric_limits<double>::min();
 INSTANTIATE_TEST_SUITE_P (
     Bounds, DenormalGuard,
     ::testing::Values (
-        GuardCase { "singleTinyPositive", utility::guardSinglePrecision, 1.0e-39, 0.0 },
-        GuardCase { "singleTinyNegative", utility::guardSinglePrecision, -1.0e-39, 0.0 },
-        GuardCase { "singleJustBelowBound", utility::guardSinglePrecision, 1.175494350e-38, 0.0 },
-        GuardCase { "singleAtBound", utility::guardSinglePrecision, 1.175494351e-38, 1.175494351e-38 },
-        GuardCase { "singleAboveBound", utility::guardSinglePrecision, -1.2e-38, -1.2e-38 },
-        GuardCase { "singleKeepsNegativeZero", utility::guardSinglePrecision, -0.0, -0.0 },
-        GuardCase { "doubleSubnormal", utility::guardDoublePrecision, 1.0e-310, 0.0 },
-        GuardCase { "doubleSubnormalNegative", utility::guardDoublePrecision, -4.9e-324, 0.0 },
-        GuardCase { "doubleJustBelowBound", utility::guardDoublePrecision, 2.225069e-308, 0.0 },
-        GuardCase { "doubleSmallestNormal", utility::guardDoublePrecision, smallestNormalDouble,
-                    smallestNormalDouble },
-        GuardCase { "doubleLeavesSinglePrecisionRange", utility::guardDoublePrecision, 1.0e-39, 1.0e-39 }),
+        GuardCase{ "singleTinyPositive", utility::guardSinglePrecision, 1.0e-39, 0.0 },
+        GuardCase{ "singleTinyNegative", utility::guardSinglePrecision, -1.0e-39, 0.0 },
+        GuardCase{ "singleJustBelowBound", utility::guardSinglePrecision, 1.175494350e-38, 0.0 },
+        GuardCase{ "singleAtBound", utility::guardSinglePrecision, 1.175494351e-38, 1.175494351e-38 },
+        GuardCase{ "singleAboveBound", utility::guardSinglePrecision, -1.2e-38, -1.2e-38 },
+        GuardCase{ "singleKeepsNegativeZero", utility::guardSinglePrecision, -0.0, -0.0 },
+        GuardCase{ "doubleSubnormal", utility::guardDoublePrecision, 1.0e-310, 0.0 },
+        GuardCase{ "doubleSubnormalNegative", utility::guardDoublePrecision, -4.9e-324, 0.0 },
+        GuardCase{ "doubleJustBelowBound", utility::guardDoublePrecision, 2.225069e-308, 0.0 },
+        GuardCase{ "doubleSmallestNormal", utility::guardDoublePrecision, smallestNormalDouble, smallestNormalDouble },
+        GuardCase{ "doubleLeavesSinglePrecisionRange", utility::guardDoublePrecision, 1.0e-39, 1.0e-39 }),
     TestSignals::nameOfCase<DenormalGuard::ParamType>);
 
 TEST (FlooredDecibels, ReadsTheFloorAtAndBelowTheLinearFloor)

@@ -44,7 +44,7 @@ class BandCompressor : public ::testing::TestWithParam<BandCase>
 {
 protected:
     const Compressor::Settings& bandSettings() const { return settings::bandCompressors[GetParam().band]; }
-    Compressor compressor { bandSettings() };
+    Compressor compressor{ bandSettings() };
 };
 
 TEST_P (BandCompressor, LeavesALevelBelowThresholdUntouchedApartFromMakeup)
@@ -95,19 +95,18 @@ TEST_P (BandCompressor, ReductionRisesWithTheAttackAndFallsWithTheRelease)
     reductionAfter (compressor, quiet, quiet, 44100);
 
     const auto attackFrames = TestSignals::framesFor (s.attackMs * 0.001, sampleRate);
-    EXPECT_NEAR (reductionAfter (compressor, loud, loud, attackFrames, s.makeupGain),
-                 full * (1.0 - leftAfterItsTime), 1e-6);
+    EXPECT_NEAR (reductionAfter (compressor, loud, loud, attackFrames, s.makeupGain), full * (1.0 - leftAfterItsTime),
+                 1e-6);
 
     reductionAfter (compressor, loud, loud, 88200);
 
     const auto releaseFrames = TestSignals::framesFor (s.releaseMs * 0.001, sampleRate);
-    EXPECT_NEAR (reductionAfter (compressor, quiet, quiet, releaseFrames, s.makeupGain), full * leftAfterItsTime,
-                 1e-6);
+    EXPECT_NEAR (reductionAfter (compressor, quiet, quiet, releaseFrames, s.makeupGain), full * leftAfterItsTime, 1e-6);
 }
 
 INSTANTIATE_TEST_SUITE_P (EngineBands, BandCompressor,
-                          ::testing::Values (BandCase { 0, 5.0 }, BandCase { 1, 7.5 }, BandCase { 2, 25.0 / 3.0 },
-                                             BandCase { 3, 8.75 }),
+                          ::testing::Values (BandCase{ 0, 5.0 }, BandCase{ 1, 7.5 }, BandCase{ 2, 25.0 / 3.0 },
+                                             BandCase{ 3, 8.75 }),
                           [] (const auto& testInfo) { return "band" + std::to_string (testInfo.param.band); });
 
 TEST (Compressor, SilenceStaysSilentAndFinite)
@@ -152,13 +151,12 @@ const double parallelSlope = 1.0 - 1.0 / 6.8;
 
 INSTANTIATE_TEST_SUITE_P (
     EngineSettings, ParallelKnee,
-    ::testing::Values (KneeCase { "wellBelowKnee", 5.0, -30.0, 0.0 },
-                       KneeCase { "kneeLowerEdge", 5.0, -22.5, 0.0 },
-                       KneeCase { "insideKneeAtThreshold", 5.0, -20.0, parallelSlope * 2.5 * 2.5 / 10.0 },
-                       KneeCase { "kneeUpperEdge", 5.0, -17.5, parallelSlope * 2.5 },
-                       KneeCase { "straightLineAboveKnee", 5.0, -10.0, parallelSlope * 10.0 },
-                       KneeCase { "noKneeAtThreshold", 0.0, -20.0, 0.0 },
-                       KneeCase { "noKneeAboveThreshold", 0.0, -18.0, parallelSlope * 2.0 }),
+    ::testing::Values (KneeCase{ "wellBelowKnee", 5.0, -30.0, 0.0 }, KneeCase{ "kneeLowerEdge", 5.0, -22.5, 0.0 },
+                       KneeCase{ "insideKneeAtThreshold", 5.0, -20.0, parallelSlope * 2.5 * 2.5 / 10.0 },
+                       KneeCase{ "kneeUpperEdge", 5.0, -17.5, parallelSlope * 2.5 },
+                       KneeCase{ "straightLineAboveKnee", 5.0, -10.0, parallelSlope * 10.0 },
+                       KneeCase{ "noKneeAtThreshold", 0.0, -20.0, 0.0 },
+                       KneeCase{ "noKneeAboveThreshold", 0.0, -18.0, parallelSlope * 2.0 }),
     TestSignals::nameOfCase<ParallelKnee::ParamType>);
 
 TEST (ParallelCompressor, KneeExampleIsAboutHalfADecibel)
@@ -170,8 +168,8 @@ TEST (ParallelCompressor, KneeExampleIsAboutHalfADecibel)
 class ParallelMix : public ::testing::Test
 {
 protected:
-    // Runs loud noise, well into compression, and returns the largest deviation from input × expectedGain after
-    // the smoothers have settled.
+    // Runs loud noise, well into compression, and returns the largest deviation from input × expectedGain
+    // after the smoothers have settled.
     double largestDeviation (double expectedGain)
     {
         TestSignals::Noise noise (0.9);
@@ -186,14 +184,14 @@ protected:
             compressor.process (left, right);
 
             if (i > 44100)
-                largest = std::max ({ largest, std::abs (left - inLeft * expectedGain),
-                                      std::abs (right - inRight * expectedGain) });
+                largest = std::max (
+                    { largest, std::abs (left - inLeft * expectedGain), std::abs (right - inRight * expectedGain) });
         }
 
         return largest;
     }
 
-    ParallelCompressor compressor { settings::parallelCompressor };
+    ParallelCompressor compressor{ settings::parallelCompressor };
 };
 
 TEST_F (ParallelMix, CompressesLoudNoiseWhenActive)

@@ -13,8 +13,7 @@ namespace
 {
 namespace settings = Tarvik::EngineSettings;
 
-template <typename Filter>
-Filter makeMonoFilter (double frequency, double sampleRate = 44100.0)
+template <typename Filter> Filter makeMonoFilter (double frequency, double sampleRate = 44100.0)
 {
     Filter filter;
     filter.setFrequency (frequency);
@@ -66,8 +65,7 @@ const FilterCase filterCases[] = {
       [] (double rate) { return makeStereoFilter (149.0, rate).getCoefficients(); },
       149.0,
       stereoCornerMagnitude,
-      { 1.01082571065, -1.97813463741, 0.978580460447, 0.000111455758886, 0.000222911517772,
-        0.000111455758886 } },
+      { 1.01082571065, -1.97813463741, 0.978580460447, 0.000111455758886, 0.000222911517772, 0.000111455758886 } },
     { "stereoLowPass1041",
       [] (double rate) { return makeStereoFilter (1041.0, rate).getCoefficients(); },
       1041.0,
@@ -183,7 +181,7 @@ TEST (BandSplit, UntouchedBandsAddUpToTheInput)
 TEST (BandSplit, ConstantInputSettlesIntoTheLowestBand)
 {
     auto split = makeEngineBandSplit();
-    BandSplit::Bands bands {};
+    BandSplit::Bands bands{};
 
     for (int i = 0; i < 44100; ++i)
         bands = split.split (0.6, 0);

@@ -125,8 +125,8 @@ TEST_P (DetectorHold, AHigherLevelRestartsTheHold)
 }
 
 INSTANTIATE_TEST_SUITE_P (HostRates, DetectorHold,
-                          ::testing::Values (HoldCase { 44100.0, 88200 }, HoldCase { 48000.0, 96000 },
-                                             HoldCase { 96000.0, 192000 }));
+                          ::testing::Values (HoldCase{ 44100.0, 88200 }, HoldCase{ 48000.0, 96000 },
+                                             HoldCase{ 96000.0, 192000 }));
 
 TEST (MeterDetectors, NewRateKeepsTheReadings)
 {
@@ -167,10 +167,7 @@ protected:
             process (0.0, 0.0);
     }
 
-    void process (double left, double right)
-    {
-        effect.process (left, right);
-    }
+    void process (double left, double right) { effect.process (left, right); }
 
     TarvikEffect effect;
 };

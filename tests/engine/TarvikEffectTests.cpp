@@ -64,7 +64,7 @@ TEST (TarvikEffect, OutputRisesFromSilenceAfterConstruction)
     TestSignals::Noise noise (0.5);
 
     // The parallel section's level starts at 0 and has covered one smoother step on the first frame.
-    const Frame in { noise(), noise() };
+    const Frame in{ noise(), noise() };
     const auto first = process (effect, in);
     EXPECT_LT (std::abs (first.left), 0.006 * std::abs (in.left));
     EXPECT_LT (std::abs (first.right), 0.006 * std::abs (in.right));
@@ -93,7 +93,7 @@ TEST (TarvikEffect, PowerOffPassesTheInputBitForBitOnceSettled)
 
     for (int i = 0; i < 44100; ++i)
     {
-        const Frame in { noise(), noise() };
+        const Frame in{ noise(), noise() };
         const auto out = process (effect, in);
         ASSERT_TRUE (TestSignals::sameBits (out.left, in.left)) << "frame " << i;
         ASSERT_TRUE (TestSignals::sameBits (out.right, in.right)) << "frame " << i;
@@ -176,11 +176,11 @@ double processedShare (Frame in, Frame steady, Frame moved)
 INSTANTIATE_TEST_SUITE_P (
     HostRates, ControlGlide,
     ::testing::Values (
-        GlideCase { "gainAt44k1", 44100.0, [] (auto& e) { e.setGain (0.5); }, gainRatio, 1.0, 0.5 },
-        GlideCase { "gainAt48k", 48000.0, [] (auto& e) { e.setGain (0.5); }, gainRatio, 1.0, 0.5 },
-        GlideCase { "gainAt96k", 96000.0, [] (auto& e) { e.setGain (0.5); }, gainRatio, 1.0, 0.5 },
-        GlideCase { "powerAt44k1", 44100.0, [] (auto& e) { e.setPower (0.0); }, processedShare, 1.0, 0.0 },
-        GlideCase { "powerAt96k", 96000.0, [] (auto& e) { e.setPower (0.0); }, processedShare, 1.0, 0.0 }),
+        GlideCase{ "gainAt44k1", 44100.0, [] (auto& e) { e.setGain (0.5); }, gainRatio, 1.0, 0.5 },
+        GlideCase{ "gainAt48k", 48000.0, [] (auto& e) { e.setGain (0.5); }, gainRatio, 1.0, 0.5 },
+        GlideCase{ "gainAt96k", 96000.0, [] (auto& e) { e.setGain (0.5); }, gainRatio, 1.0, 0.5 },
+        GlideCase{ "powerAt44k1", 44100.0, [] (auto& e) { e.setPower (0.0); }, processedShare, 1.0, 0.0 },
+        GlideCase{ "powerAt96k", 96000.0, [] (auto& e) { e.setPower (0.0); }, processedShare, 1.0, 0.0 }),
     TestSignals::nameOfCase<ControlGlide::ParamType>);
 
 // Every control reaches the audio through a smoother: right after a move the output has hardly left the path
@@ -208,7 +208,7 @@ TEST_P (ControlMove, ProducesNoStep)
         if (i == 44100)
             GetParam().move (moving);
 
-        const Frame in { noise(), noise() };
+        const Frame in{ noise(), noise() };
         const auto a = process (steady, in);
         const auto b = process (moving, in);
         const double difference = std::max (std::abs (a.left - b.left), std::abs (a.right - b.right));
@@ -225,14 +225,14 @@ TEST_P (ControlMove, ProducesNoStep)
 
 INSTANTIATE_TEST_SUITE_P (
     Controls, ControlMove,
-    ::testing::Values (MoveCase { "power", [] (auto& e) { e.setPower (0.0); } },
-                       MoveCase { "gain", [] (auto& e) { e.setGain (2.0); } },
-                       MoveCase { "transientsAmount", [] (auto& e) { e.setTransientsAmount (0.0); } },
-                       MoveCase { "transientsBypass", [] (auto& e) { e.setTransientsBypass (1.0); } },
-                       MoveCase { "multibandAmount", [] (auto& e) { e.setMultibandAmount (0.0); } },
-                       MoveCase { "multibandBypass", [] (auto& e) { e.setMultibandBypass (1.0); } },
-                       MoveCase { "parallelAmount", [] (auto& e) { e.setParallelAmount (0.0); } },
-                       MoveCase { "parallelBypass", [] (auto& e) { e.setParallelBypass (1.0); } }),
+    ::testing::Values (MoveCase{ "power", [] (auto& e) { e.setPower (0.0); } },
+                       MoveCase{ "gain", [] (auto& e) { e.setGain (2.0); } },
+                       MoveCase{ "transientsAmount", [] (auto& e) { e.setTransientsAmount (0.0); } },
+                       MoveCase{ "transientsBypass", [] (auto& e) { e.setTransientsBypass (1.0); } },
+                       MoveCase{ "multibandAmount", [] (auto& e) { e.setMultibandAmount (0.0); } },
+                       MoveCase{ "multibandBypass", [] (auto& e) { e.setMultibandBypass (1.0); } },
+                       MoveCase{ "parallelAmount", [] (auto& e) { e.setParallelAmount (0.0); } },
+                       MoveCase{ "parallelBypass", [] (auto& e) { e.setParallelBypass (1.0); } }),
     TestSignals::nameOfCase<ControlMove::ParamType>);
 
 // Each section switched off through its amount and through its bypass passes its input, so both give the same
@@ -256,13 +256,12 @@ protected:
 
         for (int i = 0; i < 7 * 44100; ++i)
         {
-            const Frame in { noise(), noise() };
+            const Frame in{ noise(), noise() };
             const auto outA = process (a, in);
             const auto outB = process (b, in);
 
             if (i >= 6 * 44100)
-                largest = std::max ({ largest, std::abs (outA.left - outB.left),
-                                      std::abs (outA.right - outB.right) });
+                largest = std::max ({ largest, std::abs (outA.left - outB.left), std::abs (outA.right - outB.right) });
         }
 
         return largest;
@@ -286,15 +285,14 @@ TEST_P (SectionSwitch, ActiveSectionChangesTheOutput)
     EXPECT_GT (largestDifference (active, bypassed), 1e-3);
 }
 
-INSTANTIATE_TEST_SUITE_P (
-    Sections, SectionSwitch,
-    ::testing::Values (SectionCase { "transients", [] (auto& e) { e.setTransientsAmount (0.0); },
-                                     [] (auto& e) { e.setTransientsBypass (1.0); } },
-                       SectionCase { "multiband", [] (auto& e) { e.setMultibandAmount (0.0); },
-                                     [] (auto& e) { e.setMultibandBypass (1.0); } },
-                       SectionCase { "parallel", [] (auto& e) { e.setParallelAmount (0.0); },
-                                     [] (auto& e) { e.setParallelBypass (1.0); } }),
-    TestSignals::nameOfCase<SectionSwitch::ParamType>);
+INSTANTIATE_TEST_SUITE_P (Sections, SectionSwitch,
+                          ::testing::Values (SectionCase{ "transients", [] (auto& e) { e.setTransientsAmount (0.0); },
+                                                          [] (auto& e) { e.setTransientsBypass (1.0); } },
+                                             SectionCase{ "multiband", [] (auto& e) { e.setMultibandAmount (0.0); },
+                                                          [] (auto& e) { e.setMultibandBypass (1.0); } },
+                                             SectionCase{ "parallel", [] (auto& e) { e.setParallelAmount (0.0); },
+                                                          [] (auto& e) { e.setParallelBypass (1.0); } }),
+                          TestSignals::nameOfCase<SectionSwitch::ParamType>);
 
 TEST (TarvikEffect, GainScalesTheOutput)
 {
@@ -346,8 +344,8 @@ TEST_P (Crossfeed, AHitOnOneChannelShapesTheOther)
         const double steady = TestSignals::sine (0.01, 300.0, 44100.0, i);
         const double hit = i >= 22050 ? TestSignals::sine (0.5, 200.0, 44100.0, i) : 0.0;
 
-        const auto a = process (withHit, hitOnRight ? Frame { steady, hit } : Frame { hit, steady });
-        const auto b = process (without, hitOnRight ? Frame { steady, 0.0 } : Frame { 0.0, steady });
+        const auto a = process (withHit, hitOnRight ? Frame{ steady, hit } : Frame{ hit, steady });
+        const auto b = process (without, hitOnRight ? Frame{ steady, 0.0 } : Frame{ 0.0, steady });
 
         const double shapedWithHit = hitOnRight ? a.left : a.right;
         const double shapedWithout = hitOnRight ? b.left : b.right;
@@ -365,8 +363,9 @@ TEST_P (Crossfeed, AHitOnOneChannelShapesTheOther)
     EXPECT_GT (largestRatio, 2.0);
 }
 
-// A detector takes 74 % of the opposite channel and 26 % of its own: with the opposite channel at -26/74 of the
-// own one, the detector is silent and the own channel passes the shapers untouched, however much it moves.
+// A detector takes 74 % of the opposite channel and 26 % of its own: with the opposite channel at -26/74 of
+// the own one, the detector is silent and the own channel passes the shapers untouched, however much it
+// moves.
 TEST_P (Crossfeed, OppositeChannelCountsSeventyFourPercent)
 {
     const bool ownIsLeft = GetParam().hitOnRight;
@@ -380,7 +379,7 @@ TEST_P (Crossfeed, OppositeChannelCountsSeventyFourPercent)
         const double burst = (i % 8820) < 2205 ? 1.0 : 0.05;
         const double own = burst * noise();
         const double opposite = -(0.26 / 0.74) * own;
-        const auto out = process (effect, ownIsLeft ? Frame { own, opposite } : Frame { opposite, own });
+        const auto out = process (effect, ownIsLeft ? Frame{ own, opposite } : Frame{ opposite, own });
 
         if (i >= 2 * 44100)
         {
@@ -390,8 +389,8 @@ TEST_P (Crossfeed, OppositeChannelCountsSeventyFourPercent)
 }
 
 INSTANTIATE_TEST_SUITE_P (Channels, Crossfeed,
-                          ::testing::Values (CrossfeedCase { "rightDrivesLeft", true },
-                                             CrossfeedCase { "leftDrivesRight", false }),
+                          ::testing::Values (CrossfeedCase{ "rightDrivesLeft", true },
+                                             CrossfeedCase{ "leftDrivesRight", false }),
                           TestSignals::nameOfCase<Crossfeed::ParamType>);
 
 TEST (TarvikEffect, InitClearsNoState)
@@ -405,7 +404,7 @@ TEST (TarvikEffect, InitClearsNoState)
         if (i == 11025)
             reinitialised.init (44100.0);
 
-        const Frame in { noise(), noise() };
+        const Frame in{ noise(), noise() };
         const auto a = process (reinitialised, in);
         const auto b = process (untouched, in);
         ASSERT_TRUE (TestSignals::sameBits (a.left, b.left)) << "frame " << i;
@@ -471,9 +470,9 @@ std::vector<double> burstEnvelopeDb (double sampleRate)
     for (long i = 0; i < end + onset; ++i)
     {
         const bool inBurst = i >= onset && i < end;
-        const double x = inBurst ? TestSignals::sine (0.5, 200.0, sampleRate, i)
-                                       + TestSignals::sine (0.3, 2000.0, sampleRate, i)
-                                 : TestSignals::sine (0.01, 200.0, sampleRate, i);
+        const double x =
+            inBurst ? TestSignals::sine (0.5, 200.0, sampleRate, i) + TestSignals::sine (0.3, 2000.0, sampleRate, i)
+                    : TestSignals::sine (0.01, 200.0, sampleRate, i);
         const auto out = process (effect, { x, 0.7 * x });
 
         if (i >= onset - 4 * window)
@@ -525,7 +524,7 @@ TEST_P (InputBurst, EngineRecovers)
     {
         const auto in = music (44100.0, i);
         const bool inBurst = i >= 22050 && i < 22050 + 441;
-        const auto a = process (hit, inBurst ? Frame { GetParam().value, in.right } : in);
+        const auto a = process (hit, inBurst ? Frame{ GetParam().value, in.right } : in);
         const auto b = process (clean, in);
 
         ASSERT_TRUE (std::isfinite (a.left) && std::isfinite (a.right)) << "frame " << i;
@@ -541,13 +540,13 @@ TEST_P (InputBurst, EngineRecovers)
     EXPECT_LT (lastDifference, 1e-6);
 }
 
-INSTANTIATE_TEST_SUITE_P (
-    BrokenInput, InputBurst,
-    ::testing::Values (BurstCase { "nan", std::numeric_limits<double>::quiet_NaN() },
-                       BurstCase { "positiveInfinity", std::numeric_limits<double>::infinity() },
-                       BurstCase { "negativeInfinity", -std::numeric_limits<double>::infinity() },
-                       BurstCase { "squareOverflows", 1.0e300 }, BurstCase { "negativeHuge", -1.0e300 }),
-    TestSignals::nameOfCase<InputBurst::ParamType>);
+INSTANTIATE_TEST_SUITE_P (BrokenInput, InputBurst,
+                          ::testing::Values (BurstCase{ "nan", std::numeric_limits<double>::quiet_NaN() },
+                                             BurstCase{ "positiveInfinity", std::numeric_limits<double>::infinity() },
+                                             BurstCase{ "negativeInfinity", -std::numeric_limits<double>::infinity() },
+                                             BurstCase{ "squareOverflows", 1.0e300 },
+                                             BurstCase{ "negativeHuge", -1.0e300 }),
+                          TestSignals::nameOfCase<InputBurst::ParamType>);
 
 TEST (InputSanitiser, LeavesOrdinarySamplesBitForBit)
 {
@@ -571,12 +570,9 @@ TEST (InputSanitiser, ZeroesNonFiniteAndLimitsHugeSamples)
         double in;
         double expected;
     } cases[] = {
-        { std::numeric_limits<double>::quiet_NaN(), 0.0 },
-        { std::numeric_limits<double>::infinity(), 0.0 },
-        { -std::numeric_limits<double>::infinity(), 0.0 },
-        { 1.0e300, 1.0e6 },
-        { -std::numeric_limits<double>::max(), -1.0e6 },
-        { 1.0000001e6, 1.0e6 },
+        { std::numeric_limits<double>::quiet_NaN(), 0.0 }, { std::numeric_limits<double>::infinity(), 0.0 },
+        { -std::numeric_limits<double>::infinity(), 0.0 }, { 1.0e300, 1.0e6 },
+        { -std::numeric_limits<double>::max(), -1.0e6 },   { 1.0000001e6, 1.0e6 },
     };
 
     for (const auto& c : cases)
@@ -654,15 +650,13 @@ TEST (AllocationCounter, SeesAnAllocation)
 
 // Every stage is held by value and releases nothing; only the interfaces' virtual destructors stand between
 // the engine and a trivial destructor.
-template <typename... Types>
-constexpr bool allTriviallyDestructible = (std::is_trivially_destructible_v<Types> && ...);
+template <typename... Types> constexpr bool allTriviallyDestructible = (std::is_trivially_destructible_v<Types> && ...);
 
 TEST (TarvikEffect, HoldsOnlyTriviallyDestructibleStages)
 {
-    EXPECT_TRUE ((allTriviallyDestructible<ParameterSmoother, EnvelopeFollower, FilterHighPassMono,
-                                           FilterLowPassMono, FilterLowPassStereo, BandSplit, Compressor,
-                                           ParallelCompressor, TransientShaper, LevelMeter,
-                                           Tarvik::Metering::ClipDetector<2>,
+    EXPECT_TRUE ((allTriviallyDestructible<ParameterSmoother, EnvelopeFollower, FilterHighPassMono, FilterLowPassMono,
+                                           FilterLowPassStereo, BandSplit, Compressor, ParallelCompressor,
+                                           TransientShaper, LevelMeter, Tarvik::Metering::ClipDetector<2>,
                                            Tarvik::Metering::MaxValueDetector<2, -96>>));
     EXPECT_TRUE (std::is_nothrow_default_constructible_v<TarvikEffect>);
     EXPECT_TRUE (std::has_virtual_destructor_v<TarvikEffect>);

@@ -60,8 +60,7 @@ inline ::testing::AssertionResult agreesToSignificantDigits (double actual, doub
                                          << " significant digits";
 }
 // Names each instance of a parameterised test after its case's name field.
-template <typename Case>
-std::string nameOfCase (const ::testing::TestParamInfo<Case>& testInfo)
+template <typename Case> std::string nameOfCase (const ::testing::TestParamInfo<Case>& testInfo)
 {
     return testInfo.param.name;
 }

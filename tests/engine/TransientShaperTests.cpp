@@ -66,10 +66,10 @@ TEST_P (ShaperOnset, FirstShaperBoostsTheOnsetByTheEnvelopeRatio)
 }
 
 INSTANTIATE_TEST_SUITE_P (Onsets, ShaperOnset,
-                          ::testing::Values (OnsetCase { 44100.0, 1.0, 0.0011358549154367736 },
-                                             OnsetCase { 44100.0, 0.25, 0.0011358549154367736 },
-                                             OnsetCase { 96000.0, 1.0,
-                                                         1.0 - std::exp (-1.00239343 / (0.020 * 96000.0)) }));
+                          ::testing::Values (OnsetCase{ 44100.0, 1.0, 0.0011358549154367736 },
+                                             OnsetCase{ 44100.0, 0.25, 0.0011358549154367736 },
+                                             OnsetCase{ 96000.0, 1.0,
+                                                        1.0 - std::exp (-1.00239343 / (0.020 * 96000.0)) }));
 
 TEST (TransientShaper, OnsetFiguresForAFullScaleDetector)
 {
@@ -110,7 +110,7 @@ TEST (TransientShaper, SecondShaperNeverRaisesTheLevel)
     {
         // Bursts of 50 ms every 200 ms, so the envelopes rise and fall.
         const double burst = (i % 8820) < 2205 ? 1.0 : 0.001;
-        const Frame in { audio(), audio() };
+        const Frame in{ audio(), audio() };
         const auto out = shape (shaper, in, burst * noise(), burst * noise());
 
         ASSERT_LE (std::abs (out.left), std::abs (in.left) * (1.0 + 1e-15)) << "frame " << i;
@@ -142,19 +142,18 @@ TEST_P (ShaperPass, OutputEqualsInput)
 
     for (int i = 0; i < 44100; ++i)
     {
-        const Frame in { noise(), noise() };
+        const Frame in{ noise(), noise() };
         const auto out = shape (shaper, in, c.detectorLevel * noise(), c.detectorLevel * noise());
         ASSERT_NEAR (out.left, in.left, 1e-15) << "frame " << i;
         ASSERT_NEAR (out.right, in.right, 1e-15) << "frame " << i;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P (
-    Neutral, ShaperPass,
-    ::testing::Values (PassCase { "amountZero", settings::transientShaper1, 0.0, 1.0 },
-                       PassCase { "emphasisZero", TransientShaper::Settings {}, 1.0, 1.0 },
-                       PassCase { "silentDetector", settings::transientShaper1, 1.0, 0.0 }),
-    TestSignals::nameOfCase<ShaperPass::ParamType>);
+INSTANTIATE_TEST_SUITE_P (Neutral, ShaperPass,
+                          ::testing::Values (PassCase{ "amountZero", settings::transientShaper1, 0.0, 1.0 },
+                                             PassCase{ "emphasisZero", TransientShaper::Settings{}, 1.0, 1.0 },
+                                             PassCase{ "silentDetector", settings::transientShaper1, 1.0, 0.0 }),
+                          TestSignals::nameOfCase<ShaperPass::ParamType>);
 
 // An amount that never left 0 keeps the smoother at exactly 0, so the frame passes bit for bit.
 TEST (TransientShaper, AmountZeroFromTheStartPassesBitForBit)
@@ -165,7 +164,7 @@ TEST (TransientShaper, AmountZeroFromTheStartPassesBitForBit)
 
     for (int i = 0; i < 44100; ++i)
     {
-        const Frame in { noise(), noise() };
+        const Frame in{ noise(), noise() };
         const auto out = shape (shaper, in, noise(), noise());
         ASSERT_TRUE (TestSignals::sameBits (out.left, in.left)) << "frame " << i;
         ASSERT_TRUE (TestSignals::sameBits (out.right, in.right)) << "frame " << i;
