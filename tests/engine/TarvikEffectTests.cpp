@@ -606,6 +606,17 @@ TEST (ParameterMapping, SwitchesAreOnFromOneHalfUpwards)
 
 TEST (TarvikEffect, AllocatesNothing)
 {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer supplies its own operator new, which the counter cannot see";
+#endif
+
+    {
+        const AllocationCounter probe;
+        int* volatile memory = new int[16];
+        delete[] memory;
+        ASSERT_EQ (probe.allocationsSinceStart(), 1u) << "the counter must see allocations";
+    }
+
     const AllocationCounter counter;
     {
         TarvikEffect effect;
@@ -638,14 +649,6 @@ TEST (TarvikEffect, AllocatesNothing)
     }
 
     EXPECT_EQ (counter.allocationsSinceStart(), 0u);
-}
-
-TEST (AllocationCounter, SeesAnAllocation)
-{
-    const AllocationCounter counter;
-    int* volatile memory = new int[16];
-    delete[] memory;
-    EXPECT_EQ (counter.allocationsSinceStart(), 1u);
 }
 
 // Every stage is held by value and releases nothing; only the interfaces' virtual destructors stand between
