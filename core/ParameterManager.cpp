@@ -34,19 +34,22 @@ void ParameterManager::addNew (ParamData data)
     auto valueToText = data.valueToText ? std::move (data.valueToText) : defaultValueToText;
     auto textToValue = data.textToValue ? std::move (data.textToValue) : defaultTextToValue;
 
-    auto attributes = juce::AudioParameterFloatAttributes()
+    // The tree's own parameter class tells the host the number of steps of the interval.
+    auto attributes = juce::AudioProcessorValueTreeStateParameterAttributes()
                           .withLabel (data.label)
                           .withStringFromValueFunction ([valueToText] (float value, int) { return valueToText (value); })
                           .withValueFromStringFunction (textToValue)
                           .withCategory (juce::AudioProcessorParameter::genericParameter)
                           .withAutomatable (true)
-                          .withMeta (false);
+                          .withMeta (false)
+                          .withDiscrete (false)
+                          .withBoolean (false);
 
-    auto parameter = std::make_unique<juce::AudioParameterFloat> (juce::ParameterID { data.id, 1 },
-                                                                  data.name,
-                                                                  data.range,
-                                                                  data.defaultValue,
-                                                                  attributes);
+    auto parameter = std::make_unique<juce::AudioProcessorValueTreeState::Parameter> (juce::ParameterID { data.id, 1 },
+                                                                                      data.name,
+                                                                                      data.range,
+                                                                                      data.defaultValue,
+                                                                                      attributes);
 
     JUCE_BEGIN_IGNORE_WARNINGS_GCC_LIKE ("-Wdeprecated-declarations")
     if (parameters.createAndAddParameter (std::move (parameter)) == nullptr)

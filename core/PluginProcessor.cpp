@@ -126,7 +126,22 @@ void TemplateEffectAudioProcessor::setStateInformation (const void* data, int si
     if (xml == nullptr || ! xml->getTagName().equalsIgnoreCase (stateTag))
         return;
 
-    parameterManager.parameters.replaceState (juce::ValueTree::fromXml (*xml));
+    restore (juce::ValueTree::fromXml (*xml));
+}
+
+void TemplateEffectAudioProcessor::restore (const juce::ValueTree& newState)
+{
+    // The tree resets a parameter that has no child in the new state to its default; a state
+    // that doesn't mention a parameter should leave it where it is instead.
+    std::vector<std::pair<juce::String, float>> unmentioned;
+    for (const auto& data : parameterTable)
+        if (! newState.getChildWithProperty ("id", data.id).isValid())
+            unmentioned.emplace_back (data.id, parameterManager.getRawValue (data.id));
+
+    parameterManager.parameters.replaceState (newState);
+
+    for (const auto& [id, value] : unmentioned)
+        parameterManager.setRawValue (id, value);
 }
 
 void TemplateEffectAudioProcessor::onParameterChanged (juce::String)

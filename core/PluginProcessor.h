@@ -46,6 +46,8 @@ public:
     juce::AudioVisualiserComponent& getOutputVisualiser() noexcept { return outputVisualiser; }
 
 private:
+    void restore (const juce::ValueTree& newState);
+
     PassThroughEffect effect;
     ParameterManager parameterManager { *this, *this };
     const std::vector<ParameterManager::ParamData> parameterTable;

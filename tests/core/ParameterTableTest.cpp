@@ -111,7 +111,7 @@ TEST (ParameterTable, AmountsSnapToQuartersAndGainToTenthsOfADecibel)
     EXPECT_EQ (manager.getRawValue ("multibandId"), 75.0f);
 
     manager.setRawValue ("gainId", -3.14f);
-    EXPECT_EQ (manager.getRawValue ("gainId"), -3.1f);
+    EXPECT_NEAR (manager.getRawValue ("gainId"), -3.1f, 2.0e-6f);
     EXPECT_EQ (parameter (processor, "gainId").getCurrentValueAsText(), "-3.10");
     EXPECT_EQ (parameter (processor, "transientsId").getCurrentValueAsText(), "50.00");
 }

@@ -112,35 +112,35 @@ TEST_F (StateTest, LowerCaseRootIsAcceptedAndWrittenBackAsSpelled)
     EXPECT_TRUE (saved().startsWith (declaration + "<dravlen_2_lite>"));
 }
 
+const juce::String everythingButGain =
+    R"(<PARAM id="mystery" value="7"/><PARAM id="transientsId" value="25.0"/>)"
+    R"(<PARAM id="powerId" value="1.0"/><PARAM id="transientsPowerId" value="1.0"/>)"
+    R"(<PARAM id="multibandId" value="50.0"/><PARAM id="multibandPowerId" value="1.0"/>)"
+    R"(<PARAM id="parallelId" value="50.0"/><PARAM id="parallelPowerId" value="1.0"/>)";
+
 TEST_F (StateTest, MissingChildIsAppendedWithIdOnlyAndUnknownChildKept)
 {
-    processor.getParameterManager().setRawValue ("gainId", 3.0f);
-    const juce::String restoredChildren =
-        R"(<PARAM id="mystery" value="7"/><PARAM id="transientsId" value="25.0"/>)"
-        R"(<PARAM id="powerId" value="1.0"/><PARAM id="transientsPowerId" value="1.0"/>)"
-        R"(<PARAM id="multibandId" value="50.0"/><PARAM id="multibandPowerId" value="1.0"/>)"
-        R"(<PARAM id="parallelId" value="50.0"/><PARAM id="parallelPowerId" value="1.0"/>)";
-    restore (blobFor ("<Dravlen_2_Lite>" + restoredChildren + "</Dravlen_2_Lite>"));
+    restore (blobFor ("<Dravlen_2_Lite>" + everythingButGain + "</Dravlen_2_Lite>"));
 
-    EXPECT_EQ (value ("gainId"), 3.0f);
     const auto& state = processor.getParameterManager().parameters.state;
     ASSERT_EQ (state.getNumChildren(), 9);
+    EXPECT_EQ (state.getChild (0).getProperty ("id").toString(), "mystery");
     const auto appended = state.getChild (8);
     EXPECT_EQ (appended.getProperty ("id").toString(), "gainId");
     EXPECT_FALSE (appended.hasProperty ("value"));
 
-    // The save still carries the gain's value, so reopening the project restores it.
-    EXPECT_EQ (saved(), declaration + "<Dravlen_2_Lite>" + restoredChildren + R"(<PARAM id="gainId" value="3.0"/></Dravlen_2_Lite>)");
+    // The save carries the gain's value all the same, so reopening the project restores it.
+    EXPECT_EQ (saved(), declaration + "<Dravlen_2_Lite>" + everythingButGain + R"(<PARAM id="gainId" value="0.0"/></Dravlen_2_Lite>)");
 }
 
-TEST_F (StateTest, RestoredTextIsKeptUntilTheParameterChanges)
+TEST_F (StateTest, ParameterMissingFromTheStateKeepsItsValue)
 {
-    restore (blobFor (R"(<Dravlen_2_Lite><PARAM id="transientsId" value="60"/></Dravlen_2_Lite>)"));
-    EXPECT_EQ (value ("transientsId"), 50.0f);
-    EXPECT_TRUE (saved().contains (R"(<PARAM id="transientsId" value="60"/>)"));
+    processor.getParameterManager().setRawValue ("gainId", 3.0f);
+    restore (blobFor ("<Dravlen_2_Lite>" + everythingButGain + "</Dravlen_2_Lite>"));
 
-    processor.getParameterManager().setRawValue ("transientsId", 100.0f);
-    EXPECT_TRUE (saved().contains (R"(<PARAM id="transientsId" value="100.0"/>)"));
+    EXPECT_EQ (value ("gainId"), 3.0f);
+    EXPECT_EQ (value ("transientsId"), 25.0f);
+    EXPECT_EQ (saved(), declaration + "<Dravlen_2_Lite>" + everythingButGain + R"(<PARAM id="gainId" value="3.0"/></Dravlen_2_Lite>)");
 }
 
 TEST_F (StateTest, UnusableBlobsChangeNothing)
