@@ -58,8 +58,7 @@ target_link_libraries(Dravlen2Lite
     PUBLIC
         dravlen_engine
         PkgConfig::DRAVLEN_CODECS
-        juce::juce_recommended_config_flags
-        juce::juce_recommended_lto_flags)
+        juce::juce_recommended_config_flags)
 
 # The project's own sources in the shared code get the warnings; JUCE's module sources don't.
 function(dravlen_add_plugin_sources)

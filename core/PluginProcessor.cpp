@@ -1,6 +1,7 @@
 #include "core/PluginProcessor.h"
 
 #include "core/DisplayFeed.h"
+#include "core/EngineParameterMapping.h"
 #include "core/ParameterTable.h"
 #include "editor/PluginEditor.h"
 
@@ -144,8 +145,9 @@ void TemplateEffectAudioProcessor::restore (const juce::ValueTree& newState)
         parameterManager.setRawValue (id, value);
 }
 
-void TemplateEffectAudioProcessor::onParameterChanged (juce::String)
+void TemplateEffectAudioProcessor::onParameterChanged (juce::String parameterID)
 {
+    applyParameterToEngine (effect, parameterID, static_cast<double> (parameterManager.getRawValue (parameterID)));
 }
 
 juce::AudioProcessor* JUCE_CALLTYPE createPluginFilter()

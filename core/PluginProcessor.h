@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/ParameterManager.h"
-#include "engine/Effect.h"
+#include "engine/TarvikEffect.h"
 
 #include <juce_audio_processors/juce_audio_processors.h>
 #include <juce_audio_utils/juce_audio_utils.h>
@@ -41,6 +41,7 @@ public:
     void onParameterChanged (juce::String parameterID) override;
 
     ParameterManager& getParameterManager() noexcept { return parameterManager; }
+    const PeakMeterDataSource& getMeterSource() const noexcept { return effect; }
     const std::vector<ParameterManager::ParamData>& getParameterTable() const noexcept { return parameterTable; }
     juce::AudioVisualiserComponent& getInputVisualiser() noexcept { return inputVisualiser; }
     juce::AudioVisualiserComponent& getOutputVisualiser() noexcept { return outputVisualiser; }
@@ -48,7 +49,7 @@ public:
 private:
     void restore (const juce::ValueTree& newState);
 
-    PassThroughEffect effect;
+    TarvikEffect effect;
     ParameterManager parameterManager { *this, *this };
     const std::vector<ParameterManager::ParamData> parameterTable;
     juce::AudioVisualiserComponent outputVisualiser { 1 };
