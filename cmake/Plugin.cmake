@@ -81,3 +81,10 @@ function(dravlen_link_shared_code target)
         $<FILTER:$<TARGET_PROPERTY:Dravlen2Lite,COMPILE_DEFINITIONS>,EXCLUDE,JUCE_SHARED_CODE>)
     target_link_libraries(${target} PRIVATE Dravlen2Lite)
 endfunction()
+
+# JUCE files every LV2 plug-in as a plain lv2:Plugin; hosts sort by class, so say it is a dynamics
+# processor. Runs after JUCE's own step that writes the bundle's Turtle files.
+add_custom_command(TARGET Dravlen2Lite_LV2 POST_BUILD
+    COMMAND sed -i "s|^\ta lv2:Plugin ;$|\ta lv2:Plugin, lv2:DynamicsPlugin ;|"
+            "$<TARGET_FILE_DIR:Dravlen2Lite_LV2>/dsp.ttl"
+    VERBATIM)
