@@ -1,0 +1,144 @@
+#include "PresetTestSupport.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace PresetTesting
+{
+TemporaryFolder::TemporaryFolder()
+{
+    auto pattern = juce::File::getSpecialLocation (juce::File::tempDirectory).getFullPathName().toStdString()
+                 + "/dravlen-presets-XXXXXX";
+
+    if (mkdtemp (pattern.data()) == nullptr)
+        throw std::runtime_error ("cannot create a temporary folder");
+
+    root = pattern;
+}
+
+TemporaryFolder::~TemporaryFolder()
+{
+    juce::File (root).deleteRecursively (false);
+}
+
+std::string TemporaryFolder::write (const std::string& relative, const std::string& contents) const
+{
+    const juce::File file (root + "/" + relative);
+    file.getParentDirectory().createDirectory();
+
+    std::ofstream out (file.getFullPathName().toStdString(), std::ios::binary | std::ios::trunc);
+    out << contents;
+    return file.getFullPathName().toStdString();
+}
+
+std::string TemporaryFolder::makeFolder (const std::string& relative) const
+{
+    const juce::File created (root + "/" + relative);
+    created.createDirectory();
+    return created.getFullPathName().toStdString();
+}
+
+std::string readFile (const std::string& path)
+{
+    std::ifstream in (path, std::ios::binary);
+    std::ostringstream contents;
+    contents << in.rdbuf();
+    return contents.str();
+}
+
+bool exists (const std::string& path)
+{
+    struct stat status {};
+    return lstat (path.c_str(), &status) == 0;
+}
+
+// Hidden names included: a left-over temporary file of a save must show.
+std::vector<std::string> namesIn (const std::string& folder)
+{
+    std::vector<std::string> names;
+
+    if (auto* directory = opendir (folder.c_str()))
+    {
+        while (const auto* entry = readdir (directory))
+            if (std::string (entry->d_name) != "." && std::string (entry->d_name) != "..")
+                names.emplace_back (entry->d_name);
+
+        closedir (directory);
+    }
+
+    std::sort (names.begin(), names.end());
+    return names;
+}
+
+const std::vector<std::string>& allIds()
+{
+    static const std::vector<std::string> ids { ParameterIds::power,     ParameterIds::transients,
+                                                ParameterIds::transientsPower, ParameterIds::multiband,
+                                                ParameterIds::multibandPower,  ParameterIds::parallel,
+                                                ParameterIds::parallelPower,   ParameterIds::gain };
+    return ids;
+}
+
+std::string presetText (const std::vector<std::pair<std::string, std::string>>& entries,
+                        const std::string& count,
+                        const std::string& firstLine)
+{
+    auto text = firstLine + "\n" + count + "\n";
+
+    for (const auto& [id, value] : entries)
+        text += id + "\n" + value + "\n";
+
+    return text;
+}
+
+PresetFixture::PresetFixture()
+    : presets (processor.getParameterManager(), folder.path())
+{
+    presets.showError = [this] (const std::string& title, const std::string& message) {
+        errors.push_back ({ title, message });
+    };
+}
+
+Values PresetFixture::values()
+{
+    Values result;
+
+    for (const auto& id : allIds())
+        result[id] = parameters().getRawValue (id);
+
+    return result;
+}
+
+Values PresetFixture::defaults()
+{
+    Values result;
+
+    for (const auto& id : allIds())
+        result[id] = parameters().getRawDefaultValue (id);
+
+    return result;
+}
+
+void PresetFixture::set (const Values& rawValues)
+{
+    for (const auto& [id, value] : rawValues)
+        parameters().setRawValue (id, value);
+}
+
+void PresetFixture::setAwayFromDefaults()
+{
+    set ({ { ParameterIds::power, 0.0f },
+           { ParameterIds::transients, 100.0f },
+           { ParameterIds::transientsPower, 0.0f },
+           { ParameterIds::multiband, 0.0f },
+           { ParameterIds::multibandPower, 0.0f },
+           { ParameterIds::parallel, 75.0f },
+           { ParameterIds::parallelPower, 0.0f },
+           { ParameterIds::gain, -12.3f } });
+}
+} // namespace PresetTesting
