@@ -12,17 +12,17 @@ EntryKind classifyEntry (unsigned char listedType, const std::string& path)
 {
     switch (listedType)
     {
-        case DT_REG:
-            return EntryKind::file;
-        case DT_DIR:
-            return EntryKind::folder;
-        case DT_UNKNOWN:
-            break;
-        default:
-            return EntryKind::other;
+    case DT_REG:
+        return EntryKind::file;
+    case DT_DIR:
+        return EntryKind::folder;
+    case DT_UNKNOWN:
+        break;
+    default:
+        return EntryKind::other;
     }
 
-    struct stat status {};
+    struct stat status = {};
 
     if (lstat (path.c_str(), &status) != 0)
         return EntryKind::other;
@@ -35,13 +35,14 @@ EntryKind classifyEntry (unsigned char listedType, const std::string& path)
 
 std::string joinPath (const std::string& folder, const std::string& name)
 {
-    if (! folder.empty() && folder.back() == '/')
+    if (!folder.empty() && folder.back() == '/')
         return folder + name;
 
     return folder + "/" + name;
 }
 
-void forEachFile (const std::string& folder, const std::function<void (const std::string& path, const std::string& name)>& visit)
+void forEachFile (const std::string& folder,
+                  const std::function<void (const std::string& path, const std::string& name)>& visit)
 {
     const std::unique_ptr<DIR, int (*) (DIR*)> directory (opendir (folder.c_str()), closedir);
 
@@ -59,14 +60,14 @@ void forEachFile (const std::string& folder, const std::function<void (const std
 
         switch (classifyEntry (entry->d_type, path))
         {
-            case EntryKind::file:
-                visit (path, name);
-                break;
-            case EntryKind::folder:
-                forEachFile (path, visit);
-                break;
-            case EntryKind::other:
-                break;
+        case EntryKind::file:
+            visit (path, name);
+            break;
+        case EntryKind::folder:
+            forEachFile (path, visit);
+            break;
+        case EntryKind::other:
+            break;
         }
     }
 }

@@ -24,5 +24,6 @@ std::string joinPath (const std::string& folder, const std::string& name);
 // Calls visit with the full path of every regular file in folder and its subfolders, in listing
 // order, descending into a subfolder where its entry is met. A folder that cannot be opened is
 // skipped without a word.
-void forEachFile (const std::string& folder, const std::function<void (const std::string& path, const std::string& name)>& visit);
+void forEachFile (const std::string& folder,
+                  const std::function<void (const std::string& path, const std::string& name)>& visit);
 } // namespace DirectoryScan

@@ -25,14 +25,14 @@ std::string folderOf (const std::string& path)
 // A hidden name that does not end in a preset suffix, so a file left by a crash is never listed.
 std::string temporaryNameFor (const std::string& path, int attempt)
 {
-    static std::atomic<unsigned> counter { 0 };
+    static std::atomic<unsigned> counter{ 0 };
     const auto slash = path.rfind ('/');
     const auto name = slash == std::string::npos ? path : path.substr (slash + 1);
     const auto folder = folderOf (path);
     const auto prefix = (folder == "/" ? folder : folder + "/") + "." + name;
 
     return prefix + "." + std::to_string (getpid()) + "-" + std::to_string (counter++) + "-" + std::to_string (attempt)
-         + ".tmp";
+           + ".tmp";
 }
 
 bool writeAll (int descriptor, const std::string& contents)
@@ -63,7 +63,7 @@ bool replaceFileContents (const std::string& path, const std::string& contents)
     if (path.empty() || path.back() == '/')
         return false;
 
-    struct stat status {};
+    struct stat status = {};
 
     if (stat (path.c_str(), &status) == 0 && S_ISDIR (status.st_mode))
         return false;

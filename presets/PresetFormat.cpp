@@ -68,10 +68,10 @@ std::string readLine (std::istream& in)
 {
     std::string line;
 
-    if (! std::getline (in, line))
+    if (!std::getline (in, line))
         return {};
 
-    if (! line.empty() && line.back() == '\r')
+    if (!line.empty() && line.back() == '\r')
         line.pop_back();
 
     return line;

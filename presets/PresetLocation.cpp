@@ -12,7 +12,7 @@ namespace
 // "/" becomes empty, so the joins below never double a separator.
 std::string withoutTrailingSlashes (std::string path)
 {
-    while (! path.empty() && path.back() == '/')
+    while (!path.empty() && path.back() == '/')
         path.pop_back();
 
     return path;

@@ -15,7 +15,7 @@ namespace
 {
 std::string asFolder (std::string folder)
 {
-    if (! folder.empty() && folder.back() != '/')
+    if (!folder.empty() && folder.back() != '/')
         folder += '/';
 
     return folder;
@@ -23,7 +23,7 @@ std::string asFolder (std::string folder)
 
 bool isFolder (const std::string& path)
 {
-    struct stat status {};
+    struct stat status = {};
     return stat (path.c_str(), &status) == 0 && S_ISDIR (status.st_mode);
 }
 
@@ -60,10 +60,12 @@ void PresetManager::createList()
 
 void PresetManager::findListSize (std::string folder, int& count) const
 {
-    DirectoryScan::forEachFile (folder, [&] (const std::string&, const std::string& name) {
-        if (isCorrectSuffix (name))
-            ++count;
-    });
+    DirectoryScan::forEachFile (folder,
+                                [&] (const std::string&, const std::string& name)
+                                {
+                                    if (isCorrectSuffix (name))
+                                        ++count;
+                                });
 }
 
 // Files that appeared since the count are dropped; places of files that vanished stay empty.
@@ -71,10 +73,12 @@ void PresetManager::fillList (std::string folder, std::vector<std::string>& list
 {
     const auto capacity = std::min (presetCount, static_cast<int> (list.size()));
 
-    DirectoryScan::forEachFile (folder, [&] (const std::string& path, const std::string& name) {
-        if (index < capacity && isCorrectSuffix (name))
-            list[static_cast<size_t> (index++)] = path;
-    });
+    DirectoryScan::forEachFile (folder,
+                                [&] (const std::string& path, const std::string& name)
+                                {
+                                    if (index < capacity && isCorrectSuffix (name))
+                                        list[static_cast<size_t> (index++)] = path;
+                                });
 }
 
 // The dot is not part of the test, and the case must match.
@@ -93,7 +97,7 @@ std::string PresetManager::getLabelText (std::string path) const
         return {};
 
     const auto slash = path.rfind ('/', static_cast<size_t> (last));
-    const auto first = slash == std::string::npos ? size_t { 0 } : slash + 1;
+    const auto first = slash == std::string::npos ? size_t{ 0 } : slash + 1;
     return path.substr (first, static_cast<size_t> (last + 1) - first);
 }
 
@@ -104,7 +108,7 @@ bool PresetManager::loadPresetInternal (std::string path)
 
     std::ifstream in (path, std::ios::binary);
 
-    if (! in.is_open())
+    if (!in.is_open())
         return false;
 
     if (PresetFormat::readLine (in) != productName)
@@ -141,7 +145,7 @@ void PresetManager::importParam (std::istream& in)
     const auto valueText = PresetFormat::readLine (in);
 
     // No parameter id holds bytes that are not UTF-8, and the framework must not be handed them.
-    if (id.empty() || ! juce::CharPointer_UTF8::isValidString (id.c_str(), static_cast<int> (id.size())))
+    if (id.empty() || !juce::CharPointer_UTF8::isValidString (id.c_str(), static_cast<int> (id.size())))
         return;
 
     if (auto* parameter = manager->parameters.getParameter (juce::String::fromUTF8 (id.c_str())))
@@ -168,7 +172,7 @@ void PresetManager::step (int direction)
     const auto last = std::min (presetCount, static_cast<int> (presetList.size())) - 1;
     int target = direction > 0 ? 0 : last;
 
-    if (! currentPresetPath.empty())
+    if (!currentPresetPath.empty())
     {
         const auto currentName = getLabelText (currentPresetPath);
         int found = -1;

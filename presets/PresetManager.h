@@ -52,11 +52,11 @@ public:
     std::string renderPreset() const;
 
     ParameterManager* const manager;
-    const std::string productName { PresetLocation::productName };
-    const std::string suffix { PresetLocation::suffix };
+    const std::string productName{ PresetLocation::productName };
+    const std::string suffix{ PresetLocation::suffix };
     const std::string presetFolder;
     std::string currentPresetPath;
-    std::string labelText { "Default" };
+    std::string labelText{ "Default" };
     int presetCount = 0;
     std::vector<std::string> presetList;
 

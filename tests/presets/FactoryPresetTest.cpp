@@ -22,7 +22,8 @@ std::vector<std::string> linesOf (const std::string& text)
 class FactoryPresets : public PresetFixture
 {
 protected:
-    FactoryPresets() : factory (processor.getParameterManager(), factoryFolder)
+    FactoryPresets()
+        : factory (processor.getParameterManager(), factoryFolder)
     {
         factory.showError = presets.showError;
     }

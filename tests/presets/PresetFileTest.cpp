@@ -8,13 +8,15 @@ const std::string defaultFile = "Dravlen2Lite\n8\n"
                                 "powerId\n1\ntransientsId\n0.5\ntransientsPowerId\n1\nmultibandId\n0.5\n"
                                 "multibandPowerId\n1\nparallelId\n0.5\nparallelPowerId\n1\ngainId\n0.5\n";
 
+const std::string byteOrderMark = "\xEF\xBB\xBF";
+
 // Every parameter away from its default and from the setting of setAwayFromDefaults.
-const std::vector<std::pair<std::string, std::string>> fullEntries {
-    { "powerId", "1" },          { "transientsId", "0.25" },   { "transientsPowerId", "1" }, { "multibandId", "1" },
-    { "multibandPowerId", "1" }, { "parallelId", "0" },        { "parallelPowerId", "1" },   { "gainId", "0.75" },
+const std::vector<std::pair<std::string, std::string>> fullEntries{
+    { "powerId", "1" },          { "transientsId", "0.25" }, { "transientsPowerId", "1" }, { "multibandId", "1" },
+    { "multibandPowerId", "1" }, { "parallelId", "0" },      { "parallelPowerId", "1" },   { "gainId", "0.75" },
 };
 
-const Values fullValues {
+const Values fullValues{
     { "powerId", 1.0f },          { "transientsId", 25.0f }, { "transientsPowerId", 1.0f }, { "multibandId", 100.0f },
     { "multibandPowerId", 1.0f }, { "parallelId", 0.0f },    { "parallelPowerId", 1.0f },   { "gainId", 24.0f },
 };
@@ -54,10 +56,22 @@ TEST_F (PresetFile, WrittenFileRestoresEverySettingSnapped)
 {
     // Amounts between the steps and gains between tenths: the file holds what the parameters stored.
     const Values settings[] = {
-        { { "powerId", 0.0f }, { "transientsId", 0.0f }, { "transientsPowerId", 1.0f }, { "multibandId", 60.0f },
-          { "multibandPowerId", 0.0f }, { "parallelId", 100.0f }, { "parallelPowerId", 1.0f }, { "gainId", -47.96f } },
-        { { "powerId", 1.0f }, { "transientsId", 62.5f }, { "transientsPowerId", 0.0f }, { "multibandId", 25.0f },
-          { "multibandPowerId", 1.0f }, { "parallelId", 74.0f }, { "parallelPowerId", 0.0f }, { "gainId", 47.94f } },
+        { { "powerId", 0.0f },
+          { "transientsId", 0.0f },
+          { "transientsPowerId", 1.0f },
+          { "multibandId", 60.0f },
+          { "multibandPowerId", 0.0f },
+          { "parallelId", 100.0f },
+          { "parallelPowerId", 1.0f },
+          { "gainId", -47.96f } },
+        { { "powerId", 1.0f },
+          { "transientsId", 62.5f },
+          { "transientsPowerId", 0.0f },
+          { "multibandId", 25.0f },
+          { "multibandPowerId", 1.0f },
+          { "parallelId", 74.0f },
+          { "parallelPowerId", 0.0f },
+          { "gainId", 47.94f } },
         { { "gainId", -3.14f } },
         { { "gainId", 0.1f } },
     };
@@ -131,8 +145,8 @@ TEST_F (PresetFile, ForeignFileShowsTheErrorAndChangesNothing)
         presetText (fullEntries, "8", "dravlen2lite"),
         presetText (fullEntries, "8", "Dravlen2Lite "),
         presetText (fullEntries, "8", "Dravlen2"),
-        presetText (fullEntries, "8", "\xEF\xBB\xBF" "Dravlen2Lite"), // a byte-order mark
-        presetText (fullEntries, "8", "Dravlen2Lite\r\r"),           // one carriage return too many
+        presetText (fullEntries, "8", byteOrderMark + "Dravlen2Lite"),
+        presetText (fullEntries, "8", "Dravlen2Lite\r\r"), // one carriage return too many
         presetText (fullEntries, "8", "Dravlen 2 Lite"),
         "",
         "<?xml version=\"1.0\"?>\n<preset/>\n",
@@ -163,8 +177,9 @@ TEST_F (PresetFile, UnopenablePathChangesNothingSilently)
 
 TEST_F (PresetFile, MissingOrZeroCountResetsEverythingToDefaults)
 {
-    for (const auto& text : { presetText (fullEntries, "0"), std::string ("Dravlen2Lite\n"), std::string ("Dravlen2Lite"),
-                              presetText (fullEntries, "-3"), presetText (fullEntries, "none") })
+    for (const auto& text :
+         { presetText (fullEntries, "0"), std::string ("Dravlen2Lite\n"), std::string ("Dravlen2Lite"),
+           presetText (fullEntries, "-3"), presetText (fullEntries, "none") })
     {
         SCOPED_TRACE (text.substr (0, 20));
         EXPECT_TRUE (load (text));
@@ -174,7 +189,8 @@ TEST_F (PresetFile, MissingOrZeroCountResetsEverythingToDefaults)
 
 TEST_F (PresetFile, ShortCountSetsItsEntriesAndResetsTheRest)
 {
-    EXPECT_TRUE (load (presetText ({ { "powerId", "0" }, { "transientsId", "1" }, { "transientsPowerId", "0" } }, "3")));
+    EXPECT_TRUE (
+        load (presetText ({ { "powerId", "0" }, { "transientsId", "1" }, { "transientsPowerId", "0" } }, "3")));
 
     auto expected = defaults();
     expected["powerId"] = 0.0f;
@@ -211,7 +227,7 @@ TEST_F (PresetFile, UnreadableValuesGoToTheBottomAndLargeOnesToTheTop)
         float transients;
         float gain;
     } cases[] = {
-        { "abc", 0.0f, -48.0f }, { "2", 100.0f, 48.0f }, { "", 0.0f, -48.0f },    { "-1", 0.0f, -48.0f },
+        { "abc", 0.0f, -48.0f }, { "2", 100.0f, 48.0f },   { "", 0.0f, -48.0f },       { "-1", 0.0f, -48.0f },
         { "nan", 0.0f, -48.0f }, { "inf", 100.0f, 48.0f }, { "1e999", 100.0f, 48.0f }, { "0.5 dB", 50.0f, 0.0f },
     };
 

@@ -20,7 +20,7 @@ const FormatCase formatCases[] = {
     { 0.5f, "0.5" },
     { 0.75f, "0.75" },
     { 0.25f, "0.25" },
-    { 48.1f / 96.0f, "0.501042" }, // a gain of 0.1 dB
+    { 48.1f / 96.0f, "0.501042" },  // a gain of 0.1 dB
     { 0.1f / 96.0f, "0.00104167" }, // a gain of -47.9 dB
     { 0.00001f, "1e-05" },
     { 0.0001f, "0.0001" },
@@ -38,7 +38,10 @@ struct CommaDecimals : std::numpunct<char>
 class GlobalLocale
 {
 public:
-    explicit GlobalLocale (const std::locale& locale) : previous (std::locale::global (locale)) {}
+    explicit GlobalLocale (const std::locale& locale)
+        : previous (std::locale::global (locale))
+    {
+    }
     ~GlobalLocale() { std::locale::global (previous); }
 
 private:
@@ -69,9 +72,17 @@ TEST (PresetFormat, ReadsTheLeadingIntegerOfTheCountLine)
         const char* line;
         int count;
     } cases[] = {
-        { "8", 8 },         { "3", 3 },          { "  10", 10 },        { "\t+4", 4 },
-        { "-2", -2 },       { "", 0 },           { "abc", 0 },          { "7 entries", 7 },
-        { "0x10", 0 },      { "- 3", 0 },        { "99999999999", std::numeric_limits<int>::max() },
+        { "8", 8 },
+        { "3", 3 },
+        { "  10", 10 },
+        { "\t+4", 4 },
+        { "-2", -2 },
+        { "", 0 },
+        { "abc", 0 },
+        { "7 entries", 7 },
+        { "0x10", 0 },
+        { "- 3", 0 },
+        { "99999999999", std::numeric_limits<int>::max() },
         { "-99999999999", std::numeric_limits<int>::min() },
     };
 
@@ -89,10 +100,20 @@ TEST (PresetFormat, ReadsTheLeadingNumberOfAValueLineOrZero)
         const char* line;
         float value;
     } cases[] = {
-        { "0.5", 0.5f },   { "1", 1.0f },          { "1e-05", 0.00001f }, { "  0.75", 0.75f },
-        { "0.25abc", 0.25f }, { "abc", 0.0f },     { "", 0.0f },          { "2", 2.0f },
-        { "-1", -1.0f },   { "nan", 0.0f },        { "NaN", 0.0f },       { "0,5", 0.0f },
-        { "1e999", std::numeric_limits<float>::max() }, { "\xff\xfe" "0.5", 0.0f },
+        { "0.5", 0.5f },
+        { "1", 1.0f },
+        { "1e-05", 0.00001f },
+        { "  0.75", 0.75f },
+        { "0.25abc", 0.25f },
+        { "abc", 0.0f },
+        { "", 0.0f },
+        { "2", 2.0f },
+        { "-1", -1.0f },
+        { "nan", 0.0f },
+        { "NaN", 0.0f },
+        { "0,5", 0.0f },
+        { "1e999", std::numeric_limits<float>::max() },
+        { "\xff\xfe+0.5", 0.0f }, // a number after other bytes is not leading
         { "0.5\xc3", 0.5f },
     };
 

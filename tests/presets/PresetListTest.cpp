@@ -51,7 +51,7 @@ TEST_F (PresetList, ListsPresetFilesOfTheWholeTreeAndNothingElse)
     presets.createList();
 
     EXPECT_EQ (presets.presetCount, 4);
-    EXPECT_EQ (sortedList(), (std::vector<std::string> { hidden, a, noDot, c }));
+    EXPECT_EQ (sortedList(), (std::vector<std::string>{ hidden, a, noDot, c }));
 }
 
 TEST_F (PresetList, PathsJoinFolderAndNameWithOneSlash)
@@ -68,7 +68,7 @@ TEST_F (PresetList, PathsJoinFolderAndNameWithOneSlash)
         manager->createList();
         auto list = manager->presetList;
         std::sort (list.begin(), list.end());
-        EXPECT_EQ (list, (std::vector<std::string> { folder / "Sub/Inner.zlm2", folder / "Top.zlm2" }));
+        EXPECT_EQ (list, (std::vector<std::string>{ folder / "Sub/Inner.zlm2", folder / "Top.zlm2" }));
     }
 }
 
@@ -188,9 +188,17 @@ TEST (PresetNames, OnlyNamesEndingInTheExactSuffixArePresets)
         const char* name;
         bool isPreset;
     } cases[] = {
-        { "Big Drums.zlm2", true }, { "Big Drumszlm2", true },    { "zlm2", true },          { ".zlm2", true },
-        { "Big Drums.ZLM2", false }, { "Big Drums.zlm", false },   { "a.zlm2.txt", false },  { "a.zlm2 ", false },
-        { "lm2", false },           { "", false },                { "ab", false },
+        { "Big Drums.zlm2", true },
+        { "Big Drumszlm2", true },
+        { "zlm2", true },
+        { ".zlm2", true },
+        { "Big Drums.ZLM2", false },
+        { "Big Drums.zlm", false },
+        { "a.zlm2.txt", false },
+        { "a.zlm2 ", false },
+        { "lm2", false },
+        { "", false },
+        { "ab", false },
     };
 
     for (const auto& item : cases)

@@ -42,7 +42,7 @@ public:
     bool active = false;
 
 private:
-    rlimit previous {};
+    rlimit previous{};
     void (*previousHandler) (int) = nullptr;
 };
 } // namespace
@@ -53,7 +53,7 @@ TEST_F (PresetSave, SavingOverAnExistingFileReplacesItCompletely)
     ASSERT_TRUE (presets.savePreset (path));
 
     EXPECT_EQ (readFile (path), presets.renderPreset());
-    EXPECT_EQ (namesIn (folder.path()), std::vector<std::string> { "Mine.zlm2" });
+    EXPECT_EQ (namesIn (folder.path()), std::vector<std::string>{ "Mine.zlm2" });
 }
 
 TEST_F (PresetSave, SavingToAPlaceThatCannotBeWrittenChangesNothing)
@@ -77,7 +77,7 @@ TEST_F (PresetSave, SavingToAPlaceThatCannotBeWrittenChangesNothing)
     {
         SCOPED_TRACE (item.what);
         EXPECT_FALSE (presets.savePreset (item.path));
-        EXPECT_EQ (namesIn (folder.path()), (std::vector<std::string> { "Existing.zlm2", "Folder.zlm2" }));
+        EXPECT_EQ (namesIn (folder.path()), (std::vector<std::string>{ "Existing.zlm2", "Folder.zlm2" }));
         EXPECT_EQ (readFile (existing), "Dravlen2Lite\n0\n");
         expectListAndLabelUnchanged (list);
     }
@@ -95,7 +95,7 @@ TEST_F (PresetSave, AFailedWriteLeavesTheOldFileWhole)
     }
 
     EXPECT_EQ (readFile (path), old);
-    EXPECT_EQ (namesIn (folder.path()), std::vector<std::string> { "Mine.zlm2" }) << "no temporary file stays behind";
+    EXPECT_EQ (namesIn (folder.path()), std::vector<std::string>{ "Mine.zlm2" }) << "no temporary file stays behind";
 
     EXPECT_TRUE (presets.savePreset (path)) << "the same save succeeds once there is room";
 }

@@ -18,7 +18,8 @@ protected:
     std::string addPreset (const std::string& relative, float gainDb)
     {
         const auto normalised = (gainDb + 48.0f) / 96.0f;
-        const auto path = folder.write (relative, presetText ({ { "gainId", PresetFormat::formatValue (normalised) } }, "8"));
+        const auto path =
+            folder.write (relative, presetText ({ { "gainId", PresetFormat::formatValue (normalised) } }, "8"));
         gains[path] = gainDb;
         return path;
     }

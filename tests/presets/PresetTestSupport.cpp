@@ -13,7 +13,7 @@ namespace PresetTesting
 TemporaryFolder::TemporaryFolder()
 {
     auto pattern = juce::File::getSpecialLocation (juce::File::tempDirectory).getFullPathName().toStdString()
-                 + "/dravlen-presets-XXXXXX";
+                   + "/dravlen-presets-XXXXXX";
 
     if (mkdtemp (pattern.data()) == nullptr)
         throw std::runtime_error ("cannot create a temporary folder");
@@ -53,7 +53,7 @@ std::string readFile (const std::string& path)
 
 bool exists (const std::string& path)
 {
-    struct stat status {};
+    struct stat status = {};
     return lstat (path.c_str(), &status) == 0;
 }
 
@@ -77,15 +77,14 @@ std::vector<std::string> namesIn (const std::string& folder)
 
 const std::vector<std::string>& allIds()
 {
-    static const std::vector<std::string> ids { ParameterIds::power,     ParameterIds::transients,
-                                                ParameterIds::transientsPower, ParameterIds::multiband,
-                                                ParameterIds::multibandPower,  ParameterIds::parallel,
-                                                ParameterIds::parallelPower,   ParameterIds::gain };
+    static const std::vector<std::string> ids{ ParameterIds::power,           ParameterIds::transients,
+                                               ParameterIds::transientsPower, ParameterIds::multiband,
+                                               ParameterIds::multibandPower,  ParameterIds::parallel,
+                                               ParameterIds::parallelPower,   ParameterIds::gain };
     return ids;
 }
 
-std::string presetText (const std::vector<std::pair<std::string, std::string>>& entries,
-                        const std::string& count,
+std::string presetText (const std::vector<std::pair<std::string, std::string>>& entries, const std::string& count,
                         const std::string& firstLine)
 {
     auto text = firstLine + "\n" + count + "\n";

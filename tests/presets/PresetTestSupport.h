@@ -43,8 +43,7 @@ const std::vector<std::string>& allIds();
 using Values = std::map<std::string, float>;
 
 // The text of a preset file with the given first lines and entries.
-std::string presetText (const std::vector<std::pair<std::string, std::string>>& entries,
-                        const std::string& count = "8",
+std::string presetText (const std::vector<std::pair<std::string, std::string>>& entries, const std::string& count = "8",
                         const std::string& firstLine = "Dravlen2Lite");
 
 // One processor, a preset folder and a preset manager whose error box is recorded instead of shown.
