@@ -17,6 +17,8 @@ rm -rf "$vst3_dir/Dravlen2Lite.vst3" "$lv2_dir/Dravlen2Lite.lv2"
 cp -R "$artefacts/VST3/Dravlen2Lite.vst3" "$vst3_dir/"
 cp -R "$artefacts/LV2/Dravlen2Lite.lv2" "$lv2_dir/"
 
+scripts/install-presets.sh
+
 echo "VST3 installed:       $vst3_dir/Dravlen2Lite.vst3"
 echo "LV2 installed:        $lv2_dir/Dravlen2Lite.lv2"
 echo "Standalone app:       $artefacts/Standalone/Dravlen2Lite"
