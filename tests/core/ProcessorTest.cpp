@@ -97,6 +97,18 @@ void prepareReference (TarvikEffect& engine, TemplateEffectAudioProcessor& proce
     engine.init (sampleRate);
 }
 
+// Runs the reference engine over a stereo input and checks the processor wrote the same floats.
+void expectSameAsReference (TarvikEffect& reference, const juce::AudioBuffer<float>& input, const juce::AudioBuffer<float>& output)
+{
+    for (int i = 0; i < input.getNumSamples(); ++i)
+    {
+        double left = input.getSample (0, i), right = input.getSample (1, i);
+        reference.process (left, right);
+        ASSERT_EQ (output.getSample (0, i), static_cast<float> (left)) << "sample " << i;
+        ASSERT_EQ (output.getSample (1, i), static_cast<float> (right)) << "sample " << i;
+    }
+}
+
 juce::AudioBuffer<float> noiseBlock (int numChannels, int numSamples, int seed)
 {
     juce::Random random (seed);
@@ -159,13 +171,7 @@ TEST (Processor, StereoFramesRunThroughTheEngineInDoublePrecision)
         const auto input = block;
         processor.processBlock (block, midi);
 
-        for (int i = 0; i < block.getNumSamples(); ++i)
-        {
-            double left = input.getSample (0, i), right = input.getSample (1, i);
-            reference.process (left, right);
-            ASSERT_EQ (block.getSample (0, i), static_cast<float> (left));
-            ASSERT_EQ (block.getSample (1, i), static_cast<float> (right));
-        }
+        expectSameAsReference (reference, input, block);
     }
 }
 
@@ -186,12 +192,7 @@ TEST (Processor, ParameterChangesReachTheEngineAtTheNextBlock)
     const auto input = block;
     processor.processBlock (block, midi);
 
-    for (int i = 0; i < block.getNumSamples(); ++i)
-    {
-        double left = input.getSample (0, i), right = input.getSample (1, i);
-        reference.process (left, right);
-        ASSERT_EQ (block.getSample (0, i), static_cast<float> (left));
-    }
+    expectSameAsReference (reference, input, block);
 }
 
 TEST (Processor, BlockWithoutChannelsIsHarmless)
