@@ -42,6 +42,8 @@ public:
 
     ParameterManager& getParameterManager() noexcept { return parameterManager; }
     const PeakMeterDataSource& getMeterSource() const noexcept { return effect; }
+    // Read only on the audio thread, or once it has stopped.
+    TarvikEffect::Targets getEngineTargets() const noexcept { return effect.getTargets(); }
     const std::vector<ParameterManager::ParamData>& getParameterTable() const noexcept { return parameterTable; }
     juce::AudioVisualiserComponent& getInputVisualiser() noexcept { return inputVisualiser; }
     juce::AudioVisualiserComponent& getOutputVisualiser() noexcept { return outputVisualiser; }

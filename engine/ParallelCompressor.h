@@ -36,6 +36,8 @@ public:
 
     // 1 passes the input, 0 the section's mix.
     void setBypass (double newBypass) noexcept { bypass = newBypass; }
+    double getAmount() const noexcept { return amount; }
+    double getBypass() const noexcept { return bypass; }
 
     void process (double& left, double& right) noexcept
     {

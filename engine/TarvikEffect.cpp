@@ -175,3 +175,15 @@ bool TarvikEffect::getIsClipped (int) const noexcept
 {
     return true;
 }
+
+TarvikEffect::Targets TarvikEffect::getTargets() const noexcept
+{
+    return { power,
+             transientShaper1.getAmount(),
+             transientsBypass,
+             multibandAmount,
+             multibandBypass,
+             parallelCompressor.getAmount(),
+             parallelCompressor.getBypass(),
+             gain };
+}

@@ -37,6 +37,14 @@ public:
     void setParallelBypass (double bypassed) noexcept { parallelCompressor.setBypass (bypassed); }
     void setGain (double linearGain) noexcept { gain = linearGain; }
 
+    // The targets as last set, before smoothing: what the controls ask of the engine.
+    struct Targets
+    {
+        double power, transientsAmount, transientsBypass, multibandAmount, multibandBypass, parallelAmount,
+            parallelBypass, gain;
+    };
+    Targets getTargets() const noexcept;
+
     // Channel 0 is left, 1 right; other channels read as silent and unclipped.
     float getNormalizedMeterValue (int channel) const noexcept override;
     bool getChannelIsClipped (int channel) const noexcept override;

@@ -30,6 +30,7 @@ public:
 
     // Share of the shaped signal, 0 to 1.
     void setAmount (double newAmount) noexcept { amount = newAmount; }
+    double getAmount() const noexcept { return amount; }
 
     void process (double& left, double& right, double detectorA, double detectorB) noexcept
     {
