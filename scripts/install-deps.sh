@@ -10,7 +10,8 @@ packages=(
     libx11-dev libxext-dev libxrandr-dev libxinerama-dev libxcursor-dev
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    fonts-dejavu-core
+    fonts-dejavu-core fonts-roboto-unhinted
+    xvfb xauth imagemagick
 )
 
 missing=()

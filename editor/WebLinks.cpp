@@ -1,0 +1,6 @@
+#include "editor/WebLinks.h"
+
+void WebLinks::openInDefaultBrowser (const juce::URL& url)
+{
+    url.launchInDefaultBrowser();
+}
