@@ -1,7 +1,21 @@
 #include "EditorTestSupport.h"
 
+namespace juce
+{
+// The message loop's own step, which the test main never runs.
+bool dispatchNextMessageOnSystemQueue (bool returnIfNoPendingMessages);
+} // namespace juce
+
 namespace EditorTesting
 {
+void deliverPostedMessages()
+{
+    // Bounded: a message that posts another must not keep a test here.
+    for (int i = 0; i < 100 && juce::dispatchNextMessageOnSystemQueue (true); ++i)
+    {
+    }
+}
+
 juce::Image render (juce::Component& component)
 {
     juce::Image image (juce::Image::ARGB, std::max (1, component.getWidth()), std::max (1, component.getHeight()),

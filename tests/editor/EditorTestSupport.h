@@ -16,6 +16,10 @@ juce::MouseEvent mouseEvent (juce::Component& component, juce::Point<float> posi
                              juce::Point<float> downPosition, int numberOfClicks = 1);
 juce::MouseEvent mouseEvent (juce::Component& component, juce::Point<float> position);
 
+// Delivers what components posted to the message queue (a text field's Return and focus loss
+// reach its listeners that way), as the running message loop would.
+void deliverPostedMessages();
+
 // Colours equal channel by channel within tolerance.
 ::testing::AssertionResult coloursNear (juce::Colour actual, juce::Colour expected, int tolerance = 3);
 
