@@ -11,7 +11,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
     fonts-dejavu-core fonts-roboto-unhinted
-    xvfb xauth imagemagick
+    xvfb xauth x11-utils imagemagick
 )
 
 missing=()
