@@ -10,13 +10,16 @@ namespace
 constexpr float guideLeft = 12.0f;
 constexpr float guideRight = 495.0f;
 constexpr float centreLineY = 127.0f;
-constexpr std::array<float, 4> outerGuideYs { 97.0f, 67.0f, 157.0f, 187.0f };
+constexpr std::array<float, 4> outerGuideYs{ 97.0f, 67.0f, 157.0f, 187.0f };
 
-constexpr std::array<float, 2> dividerXs { 167.0f, 330.0f };
+constexpr std::array<float, 2> dividerXs{ 167.0f, 330.0f };
 constexpr float dividerTop = 250.0f;
 constexpr float dividerBottom = 370.0f;
 
-juce::uint8 alphaFor (bool on) noexcept { return on ? 0xFF : Palette::dimmedAlphaByte; }
+juce::uint8 alphaFor (bool on) noexcept
+{
+    return on ? 0xFF : Palette::dimmedAlphaByte;
+}
 
 void strokeOpenPath (juce::Graphics& g, std::initializer_list<juce::Point<float>> points)
 {
@@ -77,9 +80,9 @@ void Background::paintTitles (juce::Graphics& g) const
         bool on;
     };
 
-    const std::array<Title, 3> titles { { { "TRANSIENTS", { 37, 368, 100, 20 }, transientsOn },
-                                          { "MULTIBAND", { 199, 368, 100, 20 }, multibandOn },
-                                          { "PARALLEL", { 355, 368, 111, 20 }, parallelOn } } };
+    const std::array<Title, 3> titles{ { { "TRANSIENTS", { 37, 368, 100, 20 }, transientsOn },
+                                         { "MULTIBAND", { 199, 368, 100, 20 }, multibandOn },
+                                         { "PARALLEL", { 355, 368, 111, 20 }, parallelOn } } };
 
     g.setFont (16.0f);
 
@@ -96,10 +99,9 @@ void Background::paintDividers (juce::Graphics& g)
 
     // A faint glow of two widths, then a dark hairline down the middle.
     g.setColour (juce::Colours::white.withAlpha (0.03f));
-    const std::array<std::pair<float, float>, 4> glows { { { dividerXs[0], 4.0f },
-                                                           { dividerXs[1], 8.0f },
-                                                           { dividerXs[1], 4.0f },
-                                                           { dividerXs[0], 8.0f } } };
+    const std::array<std::pair<float, float>, 4> glows{
+        { { dividerXs[0], 4.0f }, { dividerXs[1], 8.0f }, { dividerXs[1], 4.0f }, { dividerXs[0], 8.0f } }
+    };
 
     for (const auto& [x, width] : glows)
     {

@@ -14,9 +14,9 @@ public:
     void paint (juce::Graphics& g) override;
     void resized() override;
 
-    juce::Colour bracketColour { juce::Colours::white };
-    juce::Colour titleColour { juce::Colours::white };
-    juce::Colour centreLineColour { juce::Colours::white };
+    juce::Colour bracketColour{ juce::Colours::white };
+    juce::Colour titleColour{ juce::Colours::white };
+    juce::Colour centreLineColour{ juce::Colours::white };
 
     // Written by the editor's refresh; each section flag is already and-ed with the master power.
     bool mainPowerOn = true;

@@ -13,7 +13,7 @@ struct EditorServices
 {
     std::string presetFolder = PresetLocation::defaultPresetFolder();
     WebLinks::Opener openPage = WebLinks::openInDefaultBrowser;
-    FileDialogLauncher launchFileDialog;    // empty: the platform's file dialog
-    ReplaceConfirmation confirmReplace;     // empty: the platform's message box
-    PresetManager::ErrorDisplay showError;  // empty: the preset manager's own message box
+    FileDialogLauncher launchFileDialog;   // empty: the platform's file dialog
+    ReplaceConfirmation confirmReplace;    // empty: the platform's message box
+    PresetManager::ErrorDisplay showError; // empty: the preset manager's own message box
 };

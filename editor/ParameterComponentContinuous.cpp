@@ -23,7 +23,7 @@ ParameterComponentContinuous::~ParameterComponentContinuous() = default;
 int ParameterComponentContinuous::decimalsForInterval (float interval) noexcept
 {
     // No step (or a nonsensical one): a value text with whole numbers.
-    if (!(interval > 0.0f) || interval >= 1.0f)
+    if (! (interval > 0.0f) || interval >= 1.0f)
         return 0;
 
     int decimals = 1;
@@ -40,7 +40,7 @@ int ParameterComponentContinuous::decimalsForInterval (float interval) noexcept
 
 void ParameterComponentContinuous::mouseDown (const juce::MouseEvent&)
 {
-    if (!isEnabled())
+    if (! isEnabled())
         return;
 
     dragStartValue = getLiveValue();
@@ -48,7 +48,7 @@ void ParameterComponentContinuous::mouseDown (const juce::MouseEvent&)
 
 void ParameterComponentContinuous::mouseDrag (const juce::MouseEvent& event)
 {
-    if (!isEnabled())
+    if (! isEnabled())
         return;
 
     // The whole distance since the press sets the value, so returning to the start restores it.
@@ -62,7 +62,7 @@ void ParameterComponentContinuous::mouseDrag (const juce::MouseEvent& event)
 
 void ParameterComponentContinuous::mouseDoubleClick (const juce::MouseEvent&)
 {
-    if (!isEnabled())
+    if (! isEnabled())
         return;
 
     resetToDefault();

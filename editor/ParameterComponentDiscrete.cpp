@@ -11,7 +11,7 @@ ParameterComponentDiscrete::~ParameterComponentDiscrete() = default;
 void ParameterComponentDiscrete::mouseDown (const juce::MouseEvent&)
 {
     // A switched-off section's controls (or those inside a disabled parent) must not react.
-    if (!isEnabled())
+    if (! isEnabled())
         return;
 
     auto next = static_cast<double> (manager->getRawValue (parameterId)) + 1.0;

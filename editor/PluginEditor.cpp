@@ -160,10 +160,10 @@ void TemplateEffectAudioProcessorEditor::configureKnob (ZLMRotaryControl& knob, 
 
 void TemplateEffectAudioProcessorEditor::wirePresetButtons()
 {
-    const std::array<std::function<void()>, 4> actions { [this] { presetActions.previousPreset(); },
-                                                         [this] { presetActions.nextPreset(); },
-                                                         [this] { presetActions.loadPreset(); },
-                                                         [this] { presetActions.savePreset(); } };
+    const std::array<std::function<void()>, 4> actions{ [this] { presetActions.previousPreset(); },
+                                                        [this] { presetActions.nextPreset(); },
+                                                        [this] { presetActions.loadPreset(); },
+                                                        [this] { presetActions.savePreset(); } };
 
     for (size_t i = 0; i < presetButtons.size(); ++i)
     {
@@ -194,9 +194,9 @@ void TemplateEffectAudioProcessorEditor::resized()
     presetLabel.setBounds (329, 10, 227, 17);
 
     // The amount knobs reach 5 pixels below the window; that part is clipped.
-    const std::array<std::pair<ZLMRotaryControl*, int>, 3> amountKnobs { { { &transientsControl, 12 },
-                                                                           { &multibandControl, 174 },
-                                                                           { &parallelControl, 335 } } };
+    const std::array<std::pair<ZLMRotaryControl*, int>, 3> amountKnobs{
+        { { &transientsControl, 12 }, { &multibandControl, 174 }, { &parallelControl, 335 } }
+    };
 
     for (const auto& [knob, x] : amountKnobs)
     {
@@ -235,11 +235,11 @@ void TemplateEffectAudioProcessorEditor::updateGuiFromProcessor()
 
     background.mainPowerOn = master;
 
-    for (const auto& [knob, on] : std::initializer_list<std::pair<ZLMRotaryControl*, bool>> {
-             { &transientsControl, transients },
-             { &multibandControl, multiband },
-             { &parallelControl, parallel },
-             { &gainControl, master } })
+    for (const auto& [knob, on] :
+         std::initializer_list<std::pair<ZLMRotaryControl*, bool>>{ { &transientsControl, transients },
+                                                                    { &multibandControl, multiband },
+                                                                    { &parallelControl, parallel },
+                                                                    { &gainControl, master } })
     {
         showEnabled (*knob, on);
         knob->valueField.setEnabled (on);
@@ -251,15 +251,15 @@ void TemplateEffectAudioProcessorEditor::updateGuiFromProcessor()
     background.repaint();
 
     // The name button is never disabled: it is how the master power is switched back on.
-    for (auto* component : std::initializer_list<juce::Component*> {
-             outputDisplay, inputDisplay, &transientsPowerButton, &multibandPowerButton, &parallelPowerButton })
+    for (auto* component : std::initializer_list<juce::Component*>{ outputDisplay, inputDisplay, &transientsPowerButton,
+                                                                    &multibandPowerButton, &parallelPowerButton })
         showEnabled (*component, master);
 
-    for (auto* button : std::initializer_list<ParameterComponentDiscrete*> {
+    for (auto* button : std::initializer_list<ParameterComponentDiscrete*>{
              &pluginNameButton, &transientsPowerButton, &multibandPowerButton, &parallelPowerButton })
         showValue (*button, manager.getRawValue (button->getParameterId()));
 
-    for (auto* knob : std::initializer_list<ParameterComponentContinuous*> {
-             &transientsControl, &multibandControl, &parallelControl, &gainControl })
+    for (auto* knob : std::initializer_list<ParameterComponentContinuous*>{ &transientsControl, &multibandControl,
+                                                                            &parallelControl, &gainControl })
         showValue (*knob, manager.getRawValue (knob->getParameterId()));
 }

@@ -22,12 +22,10 @@ class TemplateEffectAudioProcessor;
 // processor by a 20 ms refresh that dims the controls of switched-off sections and shows every
 // parameter's current value. The two waveform displays are the processor's; the window only places
 // and dims them.
-class TemplateEffectAudioProcessorEditor : public juce::AudioProcessorEditor,
-                                           private juce::Timer
+class TemplateEffectAudioProcessorEditor : public juce::AudioProcessorEditor, private juce::Timer
 {
 public:
-    explicit TemplateEffectAudioProcessorEditor (TemplateEffectAudioProcessor& processor,
-                                                 EditorServices services = {});
+    explicit TemplateEffectAudioProcessorEditor (TemplateEffectAudioProcessor& processor, EditorServices services = {});
     ~TemplateEffectAudioProcessorEditor() override;
 
     void paint (juce::Graphics& g) override;
@@ -45,7 +43,7 @@ public:
     ZLMCompanyLogo& getCompanyLogo() noexcept { return companyLogo; }
     ZLMBuyLink& getBuyLink() noexcept { return buyLink; }
     ZLMPluginNameButton& getPluginNameButton() noexcept { return pluginNameButton; }
-    ZLMPresetButton& getPresetButton (ZLMPresetButton::Kind kind) noexcept { return presetButtons[(size_t) kind]; }
+    ZLMPresetButton& getPresetButton (ZLMPresetButton::Kind kind) noexcept { return presetButtons[(size_t)kind]; }
     ZLMPresetLabel& getPresetLabel() noexcept { return presetLabel; }
     ZLMRotaryControl& getTransientsControl() noexcept { return transientsControl; }
     ZLMRotaryControl& getMultibandControl() noexcept { return multibandControl; }

@@ -24,13 +24,13 @@ void PresetActions::nextPreset()
 
 void PresetActions::loadPreset()
 {
-    launchFileDialog (requestFor ("Load preset", juce::FileBrowserComponent::openMode
-                                                     | juce::FileBrowserComponent::canSelectFiles),
-                      [weakThis = juce::WeakReference<PresetActions> (this)] (const juce::File& chosen)
-                      {
-                          if (weakThis != nullptr)
-                              weakThis->loadChosenFile (chosen);
-                      });
+    launchFileDialog (
+        requestFor ("Load preset", juce::FileBrowserComponent::openMode | juce::FileBrowserComponent::canSelectFiles),
+        [weakThis = juce::WeakReference<PresetActions> (this)] (const juce::File& chosen)
+        {
+            if (weakThis != nullptr)
+                weakThis->loadChosenFile (chosen);
+        });
 }
 
 void PresetActions::savePreset()

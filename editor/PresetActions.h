@@ -20,7 +20,7 @@ public:
 
     // The seams; by default the platform's dialogs.
     FileDialogLauncher launchFileDialog;
-    ReplaceConfirmation confirmReplace { askToReplaceFile };
+    ReplaceConfirmation confirmReplace{ askToReplaceFile };
 
 private:
     FileDialogRequest requestFor (const juce::String& title, int flags) const;

@@ -21,42 +21,45 @@ struct RotaryStyle
     juce::Rectangle<int> readoutAdjust; // added to the value field's x, y, width, height
 };
 
-const RotaryStyle largeStyle { { { { 8, 107 }, { 1, 46 }, { 62, 12 }, { 124, 46 }, { 117, 107 } } },
-                               50,
-                               16.0f,
-                               { 10, 27, 130, 10 },
-                               0.3f,
-                               2.0f,
-                               28,
-                               39,
-                               24,
-                               51,
-                               6.0,
-                               0.7f,
-                               10.0f,
-                               14.0f,
-                               { 0, 2, 0, -2 } };
+const RotaryStyle largeStyle{ { { { 8, 107 }, { 1, 46 }, { 62, 12 }, { 124, 46 }, { 117, 107 } } },
+                              50,
+                              16.0f,
+                              { 10, 27, 130, 10 },
+                              0.3f,
+                              2.0f,
+                              28,
+                              39,
+                              24,
+                              51,
+                              6.0,
+                              0.7f,
+                              10.0f,
+                              14.0f,
+                              { 0, 2, 0, -2 } };
 
-const RotaryStyle compactStyle { { { { 2, 77 }, { 0, 33 }, { 44, 11 }, { 90, 33 }, { 88, 77 } } },
-                                 48,
-                                 14.0f,
-                                 { 23, 20, 70, 10 },
-                                 0.5f,
-                                 1.0f,
-                                 18,
-                                 33,
-                                 16,
-                                 41,
-                                 4.0,
-                                 0.65f,
-                                 7.0f,
-                                 12.0f,
-                                 { -3, 1, 4, -1 } };
+const RotaryStyle compactStyle{ { { { 2, 77 }, { 0, 33 }, { 44, 11 }, { 90, 33 }, { 88, 77 } } },
+                                48,
+                                14.0f,
+                                { 23, 20, 70, 10 },
+                                0.5f,
+                                1.0f,
+                                18,
+                                33,
+                                16,
+                                41,
+                                4.0,
+                                0.65f,
+                                7.0f,
+                                12.0f,
+                                { -3, 1, 4, -1 } };
 
 constexpr int scaleLabelWidth = 25;
 constexpr int scaleLabelHeight = 10;
 
-float atLeastZero (float value) noexcept { return std::max (0.0f, value); }
+float atLeastZero (float value) noexcept
+{
+    return std::max (0.0f, value);
+}
 } // namespace
 
 RotaryLayout RotaryLayout::create (int styleNumber, int width, int height, int bottomInset,

@@ -50,7 +50,10 @@ inline constexpr float start = -2.3561945f; // -3pi/4
 inline constexpr float end = 2.3561945f;
 inline constexpr float span = 4.712389f; // 3pi/2
 
-inline float forValue (float normalisedValue) noexcept { return start + normalisedValue * span; }
+inline float forValue (float normalisedValue) noexcept
+{
+    return start + normalisedValue * span;
+}
 
 inline juce::Point<float> pointOnCircle (juce::Point<float> centre, float radius, float angle) noexcept
 {

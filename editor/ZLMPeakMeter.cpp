@@ -29,7 +29,7 @@ ZLMPeakMeter::~ZLMPeakMeter() = default;
 
 juce::String ZLMPeakMeter::peakText (float peakDecibels)
 {
-    if (!(peakDecibels >= floorDecibels))
+    if (! (peakDecibels >= floorDecibels))
         return "-inf";
 
     return juce::String (peakDecibels, 1);
@@ -41,13 +41,13 @@ void ZLMPeakMeter::readSource()
         return;
 
     for (int channel = 0; channel < 2; ++channel)
-        levels[(size_t) channel] = sanitisedLevel (source->getNormalizedMeterValue (channel));
+        levels[(size_t)channel] = sanitisedLevel (source->getNormalizedMeterValue (channel));
 
     for (int channel = 0; channel < 2; ++channel)
-        clipped[(size_t) channel] = source->getChannelIsClipped (channel);
+        clipped[(size_t)channel] = source->getChannelIsClipped (channel);
 
     for (int channel = 0; channel < 2; ++channel)
-        peaks[(size_t) channel] = source->getMaxValue (channel);
+        peaks[(size_t)channel] = source->getMaxValue (channel);
 }
 
 void ZLMPeakMeter::paint (juce::Graphics& g)
@@ -55,7 +55,7 @@ void ZLMPeakMeter::paint (juce::Graphics& g)
     const auto width = getWidth();
     const auto height = getHeight();
     const auto wellHeight = height - 45;
-    const std::array<int, 2> channelX { leftX, width - 25 };
+    const std::array<int, 2> channelX{ leftX, width - 25 };
 
     g.setColour (juce::Colours::black);
 

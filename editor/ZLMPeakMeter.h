@@ -22,17 +22,17 @@ public:
     // The text shown for a held peak in dB: "-inf" below the meter's floor.
     static juce::String peakText (float peakDecibels);
 
-    juce::Colour textColour { 0x00000000 };    // peak texts and bars
-    juce::Colour captionColour { 0x00000000 }; // "Left" and "Right"
-    juce::Colour clipColour { 0x00000000 };    // a lit clip box
+    juce::Colour textColour{ 0x00000000 };    // peak texts and bars
+    juce::Colour captionColour{ 0x00000000 }; // "Left" and "Right"
+    juce::Colour clipColour{ 0x00000000 };    // a lit clip box
 
 private:
     void readSource();
 
     const DataSource* const source;
-    std::array<float, 2> levels { 0.0f, 0.0f };
-    std::array<bool, 2> clipped { false, false };
-    std::array<float, 2> peaks { -96.0f, -96.0f };
+    std::array<float, 2> levels{ 0.0f, 0.0f };
+    std::array<bool, 2> clipped{ false, false };
+    std::array<float, 2> peaks{ -96.0f, -96.0f };
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (ZLMPeakMeter)
 };

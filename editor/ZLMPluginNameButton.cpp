@@ -2,8 +2,8 @@
 
 #include "editor/Palette.h"
 
-ZLMPluginNameButton::ZLMPluginNameButton (ParameterManager& manager, juce::String parameterId, juce::Font nameFont)
-    : ParameterComponentDiscrete (manager, std::move (parameterId))
+ZLMPluginNameButton::ZLMPluginNameButton (ParameterManager& parameterManager, juce::String id, juce::Font nameFont)
+    : ParameterComponentDiscrete (parameterManager, std::move (id))
     , font (std::move (nameFont))
 {
 }

@@ -12,8 +12,8 @@ public:
 
     void drawComponent (juce::Graphics& g, int state) override;
 
-    juce::String text { "MyLogo" };
-    juce::Colour textColour { juce::Colours::white };
+    juce::String text{ "MyLogo" };
+    juce::Colour textColour{ juce::Colours::white };
 
 private:
     const juce::Font font;

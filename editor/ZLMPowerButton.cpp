@@ -1,7 +1,7 @@
 #include "editor/ZLMPowerButton.h"
 
-ZLMPowerButton::ZLMPowerButton (ParameterManager& manager, juce::String parameterId)
-    : ParameterComponentDiscrete (manager, std::move (parameterId))
+ZLMPowerButton::ZLMPowerButton (ParameterManager& parameterManager, juce::String id)
+    : ParameterComponentDiscrete (parameterManager, std::move (id))
 {
 }
 
@@ -19,6 +19,6 @@ void ZLMPowerButton::drawComponent (juce::Graphics& g, int state)
 
     const auto w2 = std::max (0.0f, w - 8.0f);
     const auto h2 = std::max (0.0f, h - 8.0f);
-    g.setColour (state != 0 ? onColour : onColour.withAlpha ((juce::uint8) 0));
+    g.setColour (state != 0 ? onColour : onColour.withAlpha ((juce::uint8)0));
     g.fillEllipse (6.0f, 6.0f, w2, h2);
 }

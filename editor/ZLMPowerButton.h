@@ -11,8 +11,8 @@ public:
 
     void drawComponent (juce::Graphics& g, int state) override;
 
-    juce::Colour onColour { 0x00000000 };  // the centre while on
-    juce::Colour offColour { 0x00000000 }; // the ring, in both states
+    juce::Colour onColour{ 0x00000000 };  // the centre while on
+    juce::Colour offColour{ 0x00000000 }; // the ring, in both states
 
 private:
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (ZLMPowerButton)

@@ -46,25 +46,25 @@ void ZLMPresetButton::paint (juce::Graphics& g)
 
     switch (kind)
     {
-        case previous:
-            fillTriangle (g, { w, 0.0f }, { 0.0f, halfH }, { w, h });
-            break;
+    case previous:
+        fillTriangle (g, { w, 0.0f }, { 0.0f, halfH }, { w, h });
+        break;
 
-        case next:
-            fillTriangle (g, { 0.0f, 0.0f }, { w, halfH }, { 0.0f, h });
-            break;
+    case next:
+        fillTriangle (g, { 0.0f, 0.0f }, { w, halfH }, { 0.0f, h });
+        break;
 
-        case load:
-            for (const auto x : { 0.0f, halfW - dotSize / 2.0f, w - dotSize })
-                g.fillEllipse (x, halfH - dotSize / 2.0f, dotSize, dotSize);
-            break;
+    case load:
+        for (const auto x : { 0.0f, halfW - dotSize / 2.0f, w - dotSize })
+            g.fillEllipse (x, halfH - dotSize / 2.0f, dotSize, dotSize);
+        break;
 
-        case save:
-            drawSaveSymbol (g, w, h);
-            break;
+    case save:
+        drawSaveSymbol (g, w, h);
+        break;
 
-        default:
-            break;
+    default:
+        break;
     }
 }
 

@@ -28,7 +28,7 @@ public:
     bool isHighlighted() const noexcept { return isMouseOver; }
 
     int kind = previous;
-    juce::Colour colour { juce::Colours::white }; // the symbol while the pointer is over it
+    juce::Colour colour{ juce::Colours::white }; // the symbol while the pointer is over it
     std::function<void()> onClick;
 
 private:

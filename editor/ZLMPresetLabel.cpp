@@ -9,7 +9,7 @@ ZLMPresetLabel::~ZLMPresetLabel() = default;
 
 void ZLMPresetLabel::paint (juce::Graphics& g)
 {
-    g.setColour (juce::Colours::grey.withAlpha ((juce::uint8) 0x3F));
+    g.setColour (juce::Colours::grey.withAlpha ((juce::uint8)0x3F));
     g.fillRoundedRectangle (getLocalBounds().toFloat(), 2.0f);
 
     g.setColour (juce::Colours::grey);

@@ -29,14 +29,14 @@ void fillWedge (juce::Graphics& g, const RotaryLayout::Circle& circle)
 }
 } // namespace
 
-ZLMRotaryControl::ZLMRotaryControl (ParameterManager* manager, juce::String parameterId,
+ZLMRotaryControl::ZLMRotaryControl (ParameterManager* parameterManager, juce::String id,
                                     ParameterManager::ParamData data)
-    : ParameterComponentContinuous (*manager, std::move (parameterId))
+    : ParameterComponentContinuous (*parameterManager, std::move (id))
     , paramData (std::move (data))
 {
     valueField.setColour (juce::TextEditor::backgroundColourId, juce::Colours::transparentWhite);
     valueField.setColour (juce::TextEditor::textColourId, juce::Colours::white);
-    valueField.setColour (juce::TextEditor::highlightColourId, juce::Colours::lightgrey.withAlpha ((juce::uint8) 0x7F));
+    valueField.setColour (juce::TextEditor::highlightColourId, juce::Colours::lightgrey.withAlpha ((juce::uint8)0x7F));
     valueField.setColour (juce::TextEditor::highlightedTextColourId, juce::Colours::white);
     valueField.setColour (juce::TextEditor::outlineColourId, juce::Colours::transparentWhite);
     valueField.setColour (juce::TextEditor::focusedOutlineColourId, juce::Colours::transparentWhite);
@@ -59,7 +59,7 @@ ZLMRotaryControl::~ZLMRotaryControl()
 
 void ZLMRotaryControl::mouseDoubleClick (const juce::MouseEvent& event)
 {
-    if (!isEnabled())
+    if (! isEnabled())
         return;
 
     if (valueField.getBounds().contains (event.x, event.y))
@@ -91,7 +91,7 @@ void ZLMRotaryControl::textEditorFocusLost (juce::TextEditor&)
 void ZLMRotaryControl::commitValueField()
 {
     // Hiding the focused field takes its focus away, which reports here a second time.
-    if (!valueField.isVisible())
+    if (! valueField.isVisible())
         return;
 
     showValueText = true;
@@ -128,8 +128,11 @@ void ZLMRotaryControl::drawComponent (juce::Graphics& g, float v)
     g.setColour (bodyColour);
     fillWedge (g, layout.body);
 
-    g.setGradientFill ({ accentColour.withBrightness (0.6f), { layout.disc.centre.x, layout.discGradientTop },
-                         accentColour, { layout.disc.centre.x, layout.discGradientBottom }, false });
+    g.setGradientFill ({ accentColour.withBrightness (0.6f),
+                         { layout.disc.centre.x, layout.discGradientTop },
+                         accentColour,
+                         { layout.disc.centre.x, layout.discGradientBottom },
+                         false });
     fillWedge (g, layout.disc);
 
     const auto angle = RotaryAngles::forValue (v);

@@ -41,12 +41,13 @@ void ZLMTextLink::paint (juce::Graphics& g)
 
 void ZLMTextLink::resized() {}
 
-ZLMCompanyLogo::ZLMCompanyLogo (juce::Font font)
-    : ZLMTextLink (juce::String::fromUTF8 ("ZOLMERTON \xc2\xae"), juce::URL (WebLinks::makerHomePage), std::move (font))
+ZLMCompanyLogo::ZLMCompanyLogo (juce::Font logoFont)
+    : ZLMTextLink (juce::String::fromUTF8 ("ZOLMERTON \xc2\xae"), juce::URL (WebLinks::makerHomePage),
+                   std::move (logoFont))
 {
 }
 
-ZLMBuyLink::ZLMBuyLink (juce::Font font)
-    : ZLMTextLink ("Get Full Version", juce::URL (WebLinks::fullVersionPage), std::move (font))
+ZLMBuyLink::ZLMBuyLink (juce::Font linkFont)
+    : ZLMTextLink ("Get Full Version", juce::URL (WebLinks::fullVersionPage), std::move (linkFont))
 {
 }

@@ -22,8 +22,8 @@ public:
     const juce::URL& getPage() const noexcept { return page; }
     bool isHighlighted() const noexcept { return isMouseOver; }
 
-    juce::Colour colour { juce::Colours::white };
-    WebLinks::Opener openPage { WebLinks::openInDefaultBrowser };
+    juce::Colour colour{ juce::Colours::white };
+    WebLinks::Opener openPage{ WebLinks::openInDefaultBrowser };
 
 private:
     const juce::String text;

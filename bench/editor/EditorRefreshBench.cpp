@@ -29,12 +29,12 @@ struct OpenEditor
         editor->paintEntireComponent (g, false);
     }
 
-    const juce::File folder { juce::File::getSpecialLocation (juce::File::tempDirectory)
-                                  .getNonexistentChildFile ("dravlen-editor-bench", {}, false) };
+    const juce::File folder{ juce::File::getSpecialLocation (juce::File::tempDirectory)
+                                 .getNonexistentChildFile ("dravlen-editor-bench", {}, false) };
     TemplateEffectAudioProcessor processor;
     std::unique_ptr<TemplateEffectAudioProcessorEditor> editor;
-    juce::Image canvas { juce::Image::ARGB, TemplateEffectAudioProcessorEditor::editorWidth,
-                         TemplateEffectAudioProcessorEditor::editorHeight, true, juce::SoftwareImageType() };
+    juce::Image canvas{ juce::Image::ARGB, TemplateEffectAudioProcessorEditor::editorWidth,
+                        TemplateEffectAudioProcessorEditor::editorHeight, true, juce::SoftwareImageType() };
 };
 
 // Nothing changes between ticks: the cost of an idle, open window.

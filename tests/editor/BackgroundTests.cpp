@@ -36,8 +36,8 @@ protected:
         return countInked (image, area, Palette::caption) > 0;
     }
 
-    const juce::Rectangle<int> transientsTitle { 37, 368, 100, 20 }, multibandTitle { 199, 368, 100, 20 },
-        parallelTitle { 355, 368, 111, 20 };
+    const juce::Rectangle<int> transientsTitle{ 37, 368, 100, 20 }, multibandTitle{ 199, 368, 100, 20 },
+        parallelTitle{ 355, 368, 111, 20 };
     const juce::Colour dimmedCentreLine = blend (Palette::panel, Palette::grey, 0x7F / 255.0f);
     // A 1-pixel line on a whole coordinate covers half of each pixel row beside it.
     const juce::Colour guideLine = blend (Palette::panel, juce::Colours::white, 0.5f * 0x33 / 255.0f);
@@ -59,8 +59,8 @@ TEST_F (BackgroundTest, BracketsUnderTheDisplaysAndOverTheGain)
     const auto image = render (background);
     const auto bracket = blend (Palette::panel, Palette::caption, 0x7F / 255.0f);
 
-    for (const auto& point : { juce::Point<int> (11, 215), { 250, 209 }, { 494, 215 }, { 511, 287 }, { 560, 281 },
-                               { 604, 287 } })
+    for (const auto& point :
+         { juce::Point<int> (11, 215), { 250, 209 }, { 494, 215 }, { 511, 287 }, { 560, 281 }, { 604, 287 } })
         EXPECT_TRUE (coloursNear (image.getPixelAt (point.x, point.y), bracket)) << point.toString();
 
     EXPECT_TRUE (coloursNear (image.getPixelAt (11, 222), Palette::panel, 0));
@@ -95,9 +95,9 @@ TEST_F (BackgroundTest, TitlesDimmedBySectionAndMasterPower)
     {
         const char* name;
         bool master, transients, multiband, parallel;
-    } cases[] { { "all on", true, true, true, true },
-                { "multiband off", true, true, false, true },
-                { "master off", false, true, true, true } };
+    } cases[]{ { "all on", true, true, true, true },
+               { "multiband off", true, true, false, true },
+               { "master off", false, true, true, true } };
 
     for (const auto& c : cases)
     {

@@ -39,14 +39,14 @@ protected:
 
     void drag (juce::Component& c, float dy)
     {
-        const juce::Point<float> start { 50, 50 };
+        const juce::Point<float> start{ 50, 50 };
         c.mouseDown (mouseEvent (c, start));
         c.mouseDrag (mouseEvent (c, start.translated (0, dy), start));
     }
 
     juce::Component parent;
-    RecordingDiscrete switchControl { manager(), ParameterIds::transientsPower };
-    RecordingContinuous knob { manager(), ParameterIds::transients };
+    RecordingDiscrete switchControl{ manager(), ParameterIds::transientsPower };
+    RecordingContinuous knob{ manager(), ParameterIds::transients };
 };
 } // namespace
 
@@ -74,7 +74,7 @@ TEST_F (ControlBaseTest, DiscreteStateIsTheRoundedCurrentValue)
     {
         float currentValue;
         int state;
-    } cases[] { { 0.0f, 0 }, { 0.4f, 0 }, { 0.6f, 1 }, { 1.0f, 1 }, { 2.0f, 2 } };
+    } cases[]{ { 0.0f, 0 }, { 0.4f, 0 }, { 0.6f, 1 }, { 1.0f, 1 }, { 2.0f, 2 } };
 
     for (const auto& c : cases)
     {
@@ -93,8 +93,8 @@ TEST_F (ControlBaseTest, VerticalDragCoversTheRangeIn250Pixels)
         float start;
         float dy;
         float expected;
-    } cases[] { { 0.0f, -125.0f, 50.0f },  { 0.0f, -300.0f, 100.0f }, { 0.0f, 40.0f, 0.0f },
-                { 100.0f, 250.0f, 0.0f }, { 50.0f, -62.5f, 75.0f },  { 50.0f, 0.0f, 50.0f } };
+    } cases[]{ { 0.0f, -125.0f, 50.0f }, { 0.0f, -300.0f, 100.0f }, { 0.0f, 40.0f, 0.0f },
+               { 100.0f, 250.0f, 0.0f }, { 50.0f, -62.5f, 75.0f },  { 50.0f, 0.0f, 50.0f } };
 
     for (const auto& c : cases)
     {
@@ -108,8 +108,8 @@ TEST_F (ControlBaseTest, VerticalDragCoversTheRangeIn250Pixels)
 TEST_F (ControlBaseTest, EachDragEventSetsTheValueForTheWholeDistance)
 {
     set (ParameterIds::gain, 0.0f);
-    RecordingContinuous gain { manager(), ParameterIds::gain };
-    const juce::Point<float> start { 10, 100 };
+    RecordingContinuous gain{ manager(), ParameterIds::gain };
+    const juce::Point<float> start{ 10, 100 };
 
     gain.mouseDown (mouseEvent (gain, start));
     gain.mouseDrag (mouseEvent (gain, { 10, 50 }, start));
@@ -124,7 +124,7 @@ TEST_F (ControlBaseTest, EachDragEventSetsTheValueForTheWholeDistance)
 
 TEST_F (ControlBaseTest, DoubleClickResetsToTheDefault)
 {
-    RecordingContinuous gain { manager(), ParameterIds::gain };
+    RecordingContinuous gain{ manager(), ParameterIds::gain };
     set (ParameterIds::gain, -20.0f);
     gain.mouseDoubleClick (mouseEvent (gain, { 1, 1 }));
     EXPECT_EQ (value (ParameterIds::gain), 0.0f);
@@ -140,7 +140,7 @@ TEST_F (ControlBaseTest, ClampAndUpdateKeepsValuesInTheRange)
     {
         float raw;
         float expected;
-    } cases[] { { 200.0f, 100.0f }, { -5.0f, 0.0f }, { 75.0f, 75.0f } };
+    } cases[]{ { 200.0f, 100.0f }, { -5.0f, 0.0f }, { 75.0f, 75.0f } };
 
     for (const auto& c : cases)
     {
@@ -197,9 +197,8 @@ TEST (ParameterComponentContinuous, DecimalsFollowTheInterval)
     {
         float interval;
         int decimals;
-    } cases[] { { 25.0f, 0 },  { 1.0f, 0 },  { 0.5f, 1 },   { 0.25f, 1 }, { 0.1f, 1 },
-                { 0.05f, 2 },  { 0.01f, 2 }, { 0.001f, 3 }, { 0.0f, 0 },  { -1.0f, 0 },
-                { 1.0e-12f, 6 } };
+    } cases[]{ { 25.0f, 0 }, { 1.0f, 0 },   { 0.5f, 1 }, { 0.25f, 1 }, { 0.1f, 1 },    { 0.05f, 2 },
+               { 0.01f, 2 }, { 0.001f, 3 }, { 0.0f, 0 }, { -1.0f, 0 }, { 1.0e-12f, 6 } };
 
     for (const auto& c : cases)
     {

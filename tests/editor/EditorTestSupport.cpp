@@ -18,15 +18,15 @@ void deliverPostedMessages()
 
 juce::Image render (juce::Component& component)
 {
-    juce::Image image (juce::Image::ARGB, std::max (1, component.getWidth()), std::max (1, component.getHeight()),
-                       true, juce::SoftwareImageType());
+    juce::Image image (juce::Image::ARGB, std::max (1, component.getWidth()), std::max (1, component.getHeight()), true,
+                       juce::SoftwareImageType());
     juce::Graphics g (image);
     component.paintEntireComponent (g, false);
     return image;
 }
 
-juce::MouseEvent mouseEvent (juce::Component& component, juce::Point<float> position,
-                             juce::Point<float> downPosition, int numberOfClicks)
+juce::MouseEvent mouseEvent (juce::Component& component, juce::Point<float> position, juce::Point<float> downPosition,
+                             int numberOfClicks)
 {
     const auto now = juce::Time::getCurrentTime();
     return juce::MouseEvent (juce::Desktop::getInstance().getMainMouseSource(), position, juce::ModifierKeys(),

@@ -12,8 +12,8 @@ namespace EditorTesting
 juce::Image render (juce::Component& component);
 
 // A mouse event on component at position, whose button went down at downPosition.
-juce::MouseEvent mouseEvent (juce::Component& component, juce::Point<float> position,
-                             juce::Point<float> downPosition, int numberOfClicks = 1);
+juce::MouseEvent mouseEvent (juce::Component& component, juce::Point<float> position, juce::Point<float> downPosition,
+                             int numberOfClicks = 1);
 juce::MouseEvent mouseEvent (juce::Component& component, juce::Point<float> position);
 
 // Delivers what components posted to the message queue (a text field's Return and focus loss

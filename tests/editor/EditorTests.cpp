@@ -31,12 +31,11 @@ struct PowerCase
     bool master, transients, multiband, parallel;
 };
 
-const PowerCase powerCases[] { { "all on", true, true, true, true },
-                               { "master off", false, true, true, true },
-                               { "transients off", true, false, true, true },
-                               { "multiband off", true, true, false, true },
-                               { "parallel off", true, true, true, false },
-                               { "master and parallel off", false, true, true, false } };
+const PowerCase powerCases[]{
+    { "all on", true, true, true, true },          { "master off", false, true, true, true },
+    { "transients off", true, false, true, true }, { "multiband off", true, true, false, true },
+    { "parallel off", true, true, true, false },   { "master and parallel off", false, true, true, false }
+};
 } // namespace
 
 TEST_F (EditorTest, FixedSizeWithEveryChildInItsPlace)
@@ -45,7 +44,7 @@ TEST_F (EditorTest, FixedSizeWithEveryChildInItsPlace)
     EXPECT_EQ (e.getBounds(), juce::Rectangle<int> (0, 0, 625, 395));
     EXPECT_FALSE (e.isResizable());
 
-    const std::pair<juce::Component*, juce::Rectangle<int>> expected[] {
+    const std::pair<juce::Component*, juce::Rectangle<int>> expected[]{
         { &e.getBackground(), { 0, 0, 625, 395 } },
         { &e.getPluginNameButton(), { 10, 0, 167, 37 } },
         { &e.getCompanyLogo(), { 13, 40, 100, 30 } },
@@ -112,10 +111,10 @@ TEST_F (EditorTest, RefreshDimsTheControlsOfSwitchedOffSectionsFromTheFirstFrame
         openEditor();
         auto& e = editor();
 
-        const std::pair<ZLMRotaryControl*, bool> knobs[] { { &e.getTransientsControl(), c.master && c.transients },
-                                                           { &e.getMultibandControl(), c.master && c.multiband },
-                                                           { &e.getParallelControl(), c.master && c.parallel },
-                                                           { &e.getGainControl(), c.master } };
+        const std::pair<ZLMRotaryControl*, bool> knobs[]{ { &e.getTransientsControl(), c.master && c.transients },
+                                                          { &e.getMultibandControl(), c.master && c.multiband },
+                                                          { &e.getParallelControl(), c.master && c.parallel },
+                                                          { &e.getGainControl(), c.master } };
 
         for (const auto& [knob, on] : knobs)
         {
@@ -123,9 +122,9 @@ TEST_F (EditorTest, RefreshDimsTheControlsOfSwitchedOffSectionsFromTheFirstFrame
             EXPECT_EQ (knob->valueField.isEnabled(), on) << knob->getParameterId();
         }
 
-        const juce::Component* followMaster[] { &e.getTransientsPowerButton(), &e.getMultibandPowerButton(),
-                                                &e.getParallelPowerButton(), &processor.getInputVisualiser(),
-                                                &processor.getOutputVisualiser() };
+        const juce::Component* followMaster[]{ &e.getTransientsPowerButton(), &e.getMultibandPowerButton(),
+                                               &e.getParallelPowerButton(), &processor.getInputVisualiser(),
+                                               &processor.getOutputVisualiser() };
 
         for (const auto* component : followMaster)
             EXPECT_TRUE (c.master ? isLive (*component) : isDimmed (*component));
@@ -141,7 +140,7 @@ TEST_F (EditorTest, RefreshDimsTheControlsOfSwitchedOffSectionsFromTheFirstFrame
 TEST_F (EditorTest, DimmedKnobIsDrawnAtHalfOpacity)
 {
     // A pixel of the transients knob's body, clear of its arc and dot.
-    const juce::Point<int> body { 12 + 41, 240 + 75 };
+    const juce::Point<int> body{ 12 + 41, 240 + 75 };
 
     setPower (true, true, true, true);
     openEditor();

@@ -16,7 +16,7 @@ struct LinkCase
     const char* page;
 };
 
-const LinkCase linkCases[] {
+const LinkCase linkCases[]{
     { "logo", [] (juce::Font f) { return std::make_unique<ZLMCompanyLogo> (f); }, Palette::grey,
       WebLinks::makerHomePage },
     { "buy link", [] (juce::Font f) { return std::make_unique<ZLMBuyLink> (f); }, Palette::accent,

@@ -13,13 +13,13 @@ namespace
 class FakeSource : public ZLMPeakMeter::DataSource
 {
 public:
-    float getNormalizedMeterValue (int channel) const noexcept override { return levels[(size_t) channel]; }
-    bool getChannelIsClipped (int channel) const noexcept override { return clipped[(size_t) channel]; }
-    float getMaxValue (int channel) const noexcept override { return peaks[(size_t) channel]; }
+    float getNormalizedMeterValue (int channel) const noexcept override { return levels[(size_t)channel]; }
+    bool getChannelIsClipped (int channel) const noexcept override { return clipped[(size_t)channel]; }
+    float getMaxValue (int channel) const noexcept override { return peaks[(size_t)channel]; }
 
-    std::array<float, 2> levels { 0.0f, 0.0f };
-    std::array<bool, 2> clipped { false, false };
-    std::array<float, 2> peaks { -96.0f, -96.0f };
+    std::array<float, 2> levels{ 0.0f, 0.0f };
+    std::array<bool, 2> clipped{ false, false };
+    std::array<float, 2> peaks{ -96.0f, -96.0f };
 };
 
 class PeakMeterTest : public ::testing::Test
@@ -36,7 +36,7 @@ protected:
     // The bar is the grey at half alpha over the black well.
     const juce::Colour bar = blend (juce::Colours::black, Palette::grey, 0.5f);
     FakeSource source;
-    ZLMPeakMeter meter { &source };
+    ZLMPeakMeter meter{ &source };
 };
 } // namespace
 
@@ -94,8 +94,13 @@ TEST (ZLMPeakMeter, PeakTextHasOneDecimalAndMinusInfBelowTheFloor)
     {
         float peak;
         const char* text;
-    } cases[] { { -6.02f, "-6.0" }, { -48.0f, "-48.0" }, { -48.1f, "-inf" }, { 0.0f, "0.0" },
-                { 3.46f, "3.5" },   { -96.0f, "-inf" },  { std::numeric_limits<float>::quiet_NaN(), "-inf" } };
+    } cases[]{ { -6.02f, "-6.0" },
+               { -48.0f, "-48.0" },
+               { -48.1f, "-inf" },
+               { 0.0f, "0.0" },
+               { 3.46f, "3.5" },
+               { -96.0f, "-inf" },
+               { std::numeric_limits<float>::quiet_NaN(), "-inf" } };
 
     for (const auto& c : cases)
     {

@@ -37,7 +37,7 @@ TEST_F (PresetActionTest, NextAndPreviousStepThroughTheFolderAndWrap)
 {
     writePreset (presetFolder / "Soft.zlm2", 25.0f);
     writePreset (presetFolder / "Bank/Hard.zlm2", 100.0f);
-    const std::map<juce::String, float> amounts { { "Soft", 25.0f }, { "Hard", 100.0f } };
+    const std::map<juce::String, float> amounts{ { "Soft", 25.0f }, { "Hard", 100.0f } };
 
     juce::StringArray forward;
 
@@ -87,7 +87,7 @@ TEST_F (PresetActionTest, CancelledOrImpossibleLoadsChangeNothing)
 {
     set (ParameterIds::transients, 25.0f);
     TemporaryFolder elsewhere;
-    const juce::File answers[] { juce::File(), elsewhere.get(), elsewhere / "Gone.zlm2" };
+    const juce::File answers[]{ juce::File(), elsewhere.get(), elsewhere / "Gone.zlm2" };
 
     for (const auto& answer : answers)
     {

@@ -17,8 +17,14 @@ std::unique_ptr<ZLMPresetButton> makeButton (int kind, int width, int height)
     return button;
 }
 
-bool inked (const juce::Image& image, int x, int y) { return image.getPixelAt (x, y).getAlpha() > 200; }
-bool clear (const juce::Image& image, int x, int y) { return image.getPixelAt (x, y).getAlpha() == 0; }
+bool inked (const juce::Image& image, int x, int y)
+{
+    return image.getPixelAt (x, y).getAlpha() > 200;
+}
+bool clear (const juce::Image& image, int x, int y)
+{
+    return image.getPixelAt (x, y).getAlpha() == 0;
+}
 } // namespace
 
 TEST (ZLMPresetButton, DrawsTheSymbolOfItsKind)
@@ -28,11 +34,18 @@ TEST (ZLMPresetButton, DrawsTheSymbolOfItsKind)
     {
         int kind, width, height;
         std::vector<juce::Point<int>> inkedPixels, clearPixels;
-    } cases[] {
+    } cases[]{
         { ZLMPresetButton::previous, 8, 15, { { 1, 7 }, { 7, 1 }, { 7, 13 } }, { { 0, 1 }, { 0, 13 } } },
         { ZLMPresetButton::next, 8, 15, { { 6, 7 }, { 0, 1 }, { 0, 13 } }, { { 7, 1 }, { 7, 13 } } },
-        { ZLMPresetButton::load, 18, 15, { { 2, 7 }, { 9, 7 }, { 15, 7 } }, { { 5, 7 }, { 12, 7 }, { 9, 3 }, { 9, 11 } } },
-        { ZLMPresetButton::save, 16, 16, { { 8, 3 }, { 8, 9 }, { 0, 12 }, { 8, 14 }, { 15, 12 } },
+        { ZLMPresetButton::load,
+          18,
+          15,
+          { { 2, 7 }, { 9, 7 }, { 15, 7 } },
+          { { 5, 7 }, { 12, 7 }, { 9, 3 }, { 9, 11 } } },
+        { ZLMPresetButton::save,
+          16,
+          16,
+          { { 8, 3 }, { 8, 9 }, { 0, 12 }, { 8, 14 }, { 15, 12 } },
           { { 4, 3 }, { 0, 8 }, { 8, 12 }, { 3, 12 } } },
     };
 
@@ -44,7 +57,8 @@ TEST (ZLMPresetButton, DrawsTheSymbolOfItsKind)
         for (const auto& p : c.inkedPixels)
         {
             EXPECT_TRUE (inked (image, p.x, p.y)) << p.toString();
-            EXPECT_TRUE (coloursNear (image.getPixelAt (p.x, p.y).withAlpha (1.0f), juce::Colours::grey)) << p.toString();
+            EXPECT_TRUE (coloursNear (image.getPixelAt (p.x, p.y).withAlpha (1.0f), juce::Colours::grey))
+                << p.toString();
         }
 
         for (const auto& p : c.clearPixels)

@@ -24,10 +24,38 @@ struct KnobSetup
     float trackStartBrightness, valueBrightness;
 };
 
-const KnobSetup large { "large",    ParameterIds::transients, 1, 150, 160, 10, 0, { 50, 94, 50, 18 }, { 75.0f, 75.0f },
-                        50.0f,      36.0f,                    24.0f, 30.0f, 10.0f, 0.3f, 0.7f };
-const KnobSetup compact { "compact", ParameterIds::gain, 0, 115, 115, 0, 1, { 38, 76, 40, 14 }, { 57.5f, 57.5f },
-                          33.5f,     24.5f,              16.5f, 20.5f, 7.0f, 0.5f, 0.65f };
+const KnobSetup large{ "large",
+                       ParameterIds::transients,
+                       1,
+                       150,
+                       160,
+                       10,
+                       0,
+                       { 50, 94, 50, 18 },
+                       { 75.0f, 75.0f },
+                       50.0f,
+                       36.0f,
+                       24.0f,
+                       30.0f,
+                       10.0f,
+                       0.3f,
+                       0.7f };
+const KnobSetup compact{ "compact",
+                         ParameterIds::gain,
+                         0,
+                         115,
+                         115,
+                         0,
+                         1,
+                         { 38, 76, 40, 14 },
+                         { 57.5f, 57.5f },
+                         33.5f,
+                         24.5f,
+                         16.5f,
+                         20.5f,
+                         7.0f,
+                         0.5f,
+                         0.65f };
 
 juce::Point<float> polar (juce::Point<float> centre, float radius, float angle)
 {
@@ -39,7 +67,7 @@ class RotaryControlTest : public ProcessorFixture
 protected:
     std::unique_ptr<ZLMRotaryControl> makeKnob (const KnobSetup& setup, bool withTexts = false)
     {
-        auto knob = std::make_unique<ZLMRotaryControl> (&manager(), setup.parameterId, ParameterManager::ParamData {});
+        auto knob = std::make_unique<ZLMRotaryControl> (&manager(), setup.parameterId, ParameterManager::ParamData{});
         knob->setBounds (0, 0, setup.width, setup.height);
         knob->style = setup.style;
         knob->bottomInset = setup.bottomInset;
@@ -135,7 +163,8 @@ TEST_F (RotaryControlTest, BodyAndDiscAreWedgesOpenAtTheBottom)
         auto knob = makeKnob (*setup);
         const auto image = render (*knob);
 
-        EXPECT_TRUE (coloursNear (pixelAt (image, polar (setup->centre, setup->bodyRadius - 1.5f, 0.0f)), Palette::knobBody));
+        EXPECT_TRUE (
+            coloursNear (pixelAt (image, polar (setup->centre, setup->bodyRadius - 1.5f, 0.0f)), Palette::knobBody));
         EXPECT_EQ (pixelAt (image, polar (setup->centre, setup->bodyRadius + 1.5f, 0.0f)).getAlpha(), 0);
         EXPECT_EQ (pixelAt (image, polar (setup->centre, setup->bodyRadius - 1.5f, pi)).getAlpha(), 0);
 
@@ -215,7 +244,7 @@ TEST_F (RotaryControlTest, BipolarArcGrowsFromTwelveOClock)
     {
         float v;
         bool leftLit, rightLit;
-    } cases[] { { 0.5f, false, false }, { 0.25f, true, false }, { 0.75f, false, true } };
+    } cases[]{ { 0.5f, false, false }, { 0.25f, true, false }, { 0.75f, false, true } };
 
     auto knob = makeKnob (compact);
 
@@ -238,8 +267,8 @@ TEST_F (RotaryControlTest, TextsStayInTheirRectangles)
     {
         SCOPED_TRACE (setup->name);
         auto knob = makeKnob (*setup, true);
-        const auto layout = RotaryLayout::create (setup->style, setup->width, setup->height, setup->bottomInset,
-                                                  setup->valueField);
+        const auto layout =
+            RotaryLayout::create (setup->style, setup->width, setup->height, setup->bottomInset, setup->valueField);
         const auto image = render (*knob);
 
         EXPECT_GT (countInked (image, layout.readout, Palette::caption), 0);

@@ -22,8 +22,8 @@ protected:
         name.textColour = Palette::accent;
     }
 
-    ZLMPowerButton power { manager(), ParameterIds::transientsPower };
-    ZLMPluginNameButton name { manager(), ParameterIds::power, EditorFonts::createProductNameFont() };
+    ZLMPowerButton power{ manager(), ParameterIds::transientsPower };
+    ZLMPluginNameButton name{ manager(), ParameterIds::power, EditorFonts::createProductNameFont() };
 };
 
 // The rightmost column of the image that holds any inked pixel.
@@ -44,7 +44,7 @@ TEST_F (SwitchTest, PowerButtonShowsARingAndWhenOnACentreDisc)
     {
         float currentValue;
         bool discShown;
-    } cases[] { { 0.0f, false }, { 1.0f, true }, { 2.0f, true }, { 0.4f, false } };
+    } cases[]{ { 0.0f, false }, { 1.0f, true }, { 2.0f, true }, { 0.4f, false } };
 
     for (const auto& c : cases)
     {
@@ -56,8 +56,9 @@ TEST_F (SwitchTest, PowerButtonShowsARingAndWhenOnACentreDisc)
         for (const auto& point : { juce::Point<float> (10, 2), { 18, 10 }, { 10, 18 }, { 2, 10 } })
         {
             EXPECT_GT (coverageAround (image, point), 60);
-            EXPECT_TRUE (coloursNear (image.getPixelAt (juce::roundToInt (point.x), juce::roundToInt (point.y)).withAlpha (1.0f),
-                                      Palette::grey, 2));
+            EXPECT_TRUE (
+                coloursNear (image.getPixelAt (juce::roundToInt (point.x), juce::roundToInt (point.y)).withAlpha (1.0f),
+                             Palette::grey, 2));
         }
 
         // A blue disc of radius 4, nothing between it and the ring.
@@ -106,7 +107,7 @@ TEST_F (SwitchTest, NameAndLiteAreHalfOpaqueWhileTheMasterIsOff)
     {
         float currentValue;
         juce::uint8 alpha;
-    } cases[] { { 1.0f, 0xFF }, { 0.0f, 0x7F } };
+    } cases[]{ { 1.0f, 0xFF }, { 0.0f, 0x7F } };
 
     for (const auto& c : cases)
     {

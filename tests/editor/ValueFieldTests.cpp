@@ -47,7 +47,7 @@ protected:
     ZLMTextEditor& field() { return knob.valueField; }
 
     juce::Component parent;
-    ZLMRotaryControl knob { &manager(), ParameterIds::gain, {} };
+    ZLMRotaryControl knob{ &manager(), ParameterIds::gain, {} };
 };
 } // namespace
 
@@ -69,8 +69,8 @@ TEST_F (ValueFieldTest, OnlyTheFieldsRectangleOpensIt)
     {
         juce::Point<float> position;
         bool opens;
-    } cases[] { { { 38, 76 }, true },  { { 77, 89 }, true },  { { 78, 80 }, false },
-                { { 50, 90 }, false }, { { 37, 80 }, false }, { { 50, 20 }, false } };
+    } cases[]{ { { 38, 76 }, true },  { { 77, 89 }, true },  { { 78, 80 }, false },
+               { { 50, 90 }, false }, { { 37, 80 }, false }, { { 50, 20 }, false } };
 
     for (const auto& c : cases)
     {
@@ -90,7 +90,9 @@ TEST_F (ValueFieldTest, TypedValuesCommitOnReturnClampedToTheRange)
     {
         const char* typed;
         float expected;
-    } cases[] { { "60", 48.0f }, { "-", 0.0f }, { "-12.5", -12.5f }, { "", -30.0f }, { "-100", -48.0f }, { ".5", 0.5f } };
+    } cases[]{
+        { "60", 48.0f }, { "-", 0.0f }, { "-12.5", -12.5f }, { "", -30.0f }, { "-100", -48.0f }, { ".5", 0.5f }
+    };
 
     for (const auto& c : cases)
     {
