@@ -33,5 +33,9 @@ void ParameterComponentDiscrete::mouseDown (const juce::MouseEvent&)
 
 void ParameterComponentDiscrete::paint (juce::Graphics& g)
 {
-    drawComponent (g, static_cast<int> (currentValue + 0.5f));
+    // Rounded to the nearest state; a value that is no number (or no sensible state) draws state 0
+    // rather than converting undefinedly.
+    const auto rounded = currentValue + 0.5f;
+    const auto state = rounded >= 0.0f && rounded < 1000.0f ? static_cast<int> (rounded) : 0;
+    drawComponent (g, state);
 }

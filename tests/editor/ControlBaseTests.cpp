@@ -3,6 +3,8 @@
 #include "editor/ParameterComponentContinuous.h"
 #include "editor/ParameterComponentDiscrete.h"
 
+#include <limits>
+
 using namespace EditorTesting;
 
 namespace
