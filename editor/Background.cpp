@@ -34,7 +34,11 @@ void strokeOpenPath (juce::Graphics& g, std::initializer_list<juce::Point<float>
 }
 } // namespace
 
-Background::Background() = default;
+// The panel covers every pixel, so the framework needn't paint what lies under it on every tick.
+Background::Background()
+{
+    setOpaque (true);
+}
 
 Background::~Background() = default;
 
