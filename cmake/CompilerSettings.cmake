@@ -7,6 +7,12 @@ if(DRAVLEN_SANITIZE)
     add_link_options(-fsanitize=${_dravlen_sanitizers})
 endif()
 
+# Coverage for libFuzzer everywhere; the fuzz targets add the fuzzer's own main.
+option(DRAVLEN_FUZZ "Instrument for libFuzzer and build the fuzz targets (clang)" OFF)
+if(DRAVLEN_FUZZ)
+    add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
 # Warnings for the project's own targets; JUCE's module sources are compiled without them.
 set(DRAVLEN_WARNING_FLAGS -Wall -Wextra -Wshadow -Wnon-virtual-dtor -Wno-missing-field-initializers)
 add_library(dravlen_warnings INTERFACE)

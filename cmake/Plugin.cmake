@@ -10,6 +10,14 @@ pkg_check_modules(DRAVLEN_CODECS REQUIRED IMPORTED_TARGET flac vorbis vorbisfile
 set(DRAVLEN_WEBSITE "https://www.zolmerton.com")
 set(DRAVLEN_LV2_URI "${DRAVLEN_WEBSITE}/plugins/dravlen2lite")
 
+# An instrumented build makes plug-in binaries that only load into instrumented hosts (and JUCE's
+# LV2 step loads the LV2 into its own helper), so it builds the Standalone alone.
+if(DRAVLEN_SANITIZE OR DRAVLEN_FUZZ)
+    set(DRAVLEN_FORMATS Standalone)
+else()
+    set(DRAVLEN_FORMATS VST3 LV2 Standalone)
+endif()
+
 juce_add_plugin(Dravlen2Lite
     PLUGIN_NAME "Dravlen 2 Lite"
     PRODUCT_NAME "Dravlen2Lite"
@@ -20,7 +28,7 @@ juce_add_plugin(Dravlen2Lite
     BUNDLE_ID com.Zolmerton.Dravlen2Lite
     PLUGIN_MANUFACTURER_CODE Z4lm
     PLUGIN_CODE D4vx
-    FORMATS VST3 LV2 Standalone
+    FORMATS ${DRAVLEN_FORMATS}
     IS_SYNTH FALSE
     NEEDS_MIDI_INPUT FALSE
     NEEDS_MIDI_OUTPUT FALSE
@@ -84,7 +92,9 @@ endfunction()
 
 # JUCE files every LV2 plug-in as a plain lv2:Plugin; hosts sort by class, so say it is a dynamics
 # processor. Runs after JUCE's own step that writes the bundle's Turtle files.
-add_custom_command(TARGET Dravlen2Lite_LV2 POST_BUILD
-    COMMAND sed -i "s|^\ta lv2:Plugin ;$|\ta lv2:Plugin, lv2:DynamicsPlugin ;|"
-            "$<TARGET_FILE_DIR:Dravlen2Lite_LV2>/dsp.ttl"
-    VERBATIM)
+if(TARGET Dravlen2Lite_LV2)
+    add_custom_command(TARGET Dravlen2Lite_LV2 POST_BUILD
+        COMMAND sed -i "s|^\ta lv2:Plugin ;$|\ta lv2:Plugin, lv2:DynamicsPlugin ;|"
+                "$<TARGET_FILE_DIR:Dravlen2Lite_LV2>/dsp.ttl"
+        VERBATIM)
+endif()

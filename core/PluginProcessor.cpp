@@ -120,9 +120,45 @@ void TemplateEffectAudioProcessor::getStateInformation (juce::MemoryBlock& destD
         copyXmlToBinary (*xml, destData);
 }
 
+namespace
+{
+constexpr juce::uint32 stateMagic = 0x21324356;
+
+// The XML text of a saved state: the bytes after the header, no more than its length field says
+// and no more than were given, up to the first zero byte. Text that is not valid UTF-8 is refused
+// here, because the framework's decoder reads past the end of a truncated multi-byte character.
+juce::String stateText (const void* data, int sizeInBytes)
+{
+    if (data == nullptr || sizeInBytes <= 8)
+        return {};
+
+    const auto* bytes = static_cast<const char*> (data);
+    const auto length = static_cast<juce::int32> (juce::ByteOrder::littleEndianInt (bytes + 4));
+
+    if (juce::ByteOrder::littleEndianInt (bytes) != stateMagic || length <= 0)
+        return {};
+
+    const auto available = static_cast<size_t> (std::min (sizeInBytes - 8, length));
+    const auto textLength = static_cast<int> (::strnlen (bytes + 8, available));
+
+    if (! juce::CharPointer_UTF8::isValidString (bytes + 8, textLength))
+        return {};
+
+    const auto text = juce::String::fromUTF8 (bytes + 8, textLength);
+
+    // The framework's XML reader loops for ever on a processing instruction followed by text
+    // inside an element. A saved state has no processing instruction beyond its declaration.
+    const auto body = text.trimStart().startsWith ("<?") ? text.fromFirstOccurrenceOf ("?>", false, false) : text;
+    if (body.contains ("<?"))
+        return {};
+
+    return text;
+}
+} // namespace
+
 void TemplateEffectAudioProcessor::setStateInformation (const void* data, int sizeInBytes)
 {
-    const auto xml = getXmlFromBinary (data, sizeInBytes);
+    const auto xml = juce::parseXML (stateText (data, sizeInBytes));
 
     if (xml == nullptr || ! xml->getTagName().equalsIgnoreCase (stateTag))
         return;

@@ -13,12 +13,12 @@ const juce::String freshDocument =
       R"(<PARAM id="parallelPowerId" value="1.0"/><PARAM id="powerId" value="1.0"/>)"
       R"(<PARAM id="transientsId" value="50.0"/><PARAM id="transientsPowerId" value="1.0"/></Dravlen_2_Lite>)";
 
-juce::MemoryBlock blobWith (juce::uint32 magic, juce::int32 length, const juce::String& text, bool zeroByte = true)
+juce::MemoryBlock blobWith (juce::uint32 magic, juce::int32 length, const std::string& bytes, bool zeroByte = true)
 {
     juce::MemoryOutputStream out;
     out.writeInt (static_cast<int> (magic));
     out.writeInt (length);
-    out.write (text.toRawUTF8(), text.getNumBytesAsUTF8());
+    out.write (bytes.data(), bytes.size());
     if (zeroByte)
         out.writeByte (0);
     return out.getMemoryBlock();
@@ -26,7 +26,7 @@ juce::MemoryBlock blobWith (juce::uint32 magic, juce::int32 length, const juce::
 
 juce::MemoryBlock blobFor (const juce::String& xmlText)
 {
-    return blobWith (0x21324356, static_cast<juce::int32> (xmlText.getNumBytesAsUTF8()), xmlText);
+    return blobWith (0x21324356, static_cast<juce::int32> (xmlText.getNumBytesAsUTF8()), xmlText.toStdString());
 }
 
 juce::String documentOf (const juce::MemoryBlock& blob)
@@ -150,12 +150,17 @@ TEST_F (StateTest, UnusableBlobsChangeNothing)
     struct Case { const char* what; juce::MemoryBlock blob; };
     const Case cases[] = {
         { "header only", blobWith (0x21324356, 0, {}, false) },
-        { "zero length", blobWith (0x21324356, 0, good) },
-        { "negative length", blobWith (0x21324356, -5, good) },
-        { "bad magic", blobWith (0x21324357, good.getNumBytesAsUTF8(), good) },
+        { "zero length", blobWith (0x21324356, 0, good.toStdString()) },
+        { "negative length", blobWith (0x21324356, -5, good.toStdString()) },
+        { "bad magic", blobWith (0x21324357, (int) good.getNumBytesAsUTF8(), good.toStdString()) },
         { "not xml", blobFor ("this is not xml at all") },
         { "other root", blobFor (R"(<SomethingElse><PARAM id="gainId" value="-12.0"/></SomethingElse>)") },
         { "empty", juce::MemoryBlock() },
+        // The framework's XML reader would never return from this one.
+        { "processing instruction inside", blobFor (R"(<Dravlen_2_Lite><PARAM id="gainId" value="-12.0"/><?x y?>(</Dravlen_2_Lite>)") },
+        // A multi-byte character cut off by the end of the data, and a byte no UTF-8 text holds.
+        { "truncated utf-8", blobWith (0x21324356, (int) good.getNumBytesAsUTF8() + 1, good.toStdString() + "\xf0", false) },
+        { "invalid utf-8", blobWith (0x21324356, 62, "<Dravlen_2_Lite><PARAM id=\"gainId\" value=\"-1\xff\"/></Dravlen_2_Lite>") },
     };
 
     processor.getParameterManager().setRawValue ("gainId", 6.0f);
@@ -173,14 +178,14 @@ TEST_F (StateTest, UnusableBlobsChangeNothing)
 TEST_F (StateTest, LengthBeyondTheDataIsCutToTheData)
 {
     const juce::String text = R"(<Dravlen_2_Lite><PARAM id="gainId" value="-12.0"/></Dravlen_2_Lite>)";
-    restore (blobWith (0x21324356, 100000, text));
+    restore (blobWith (0x21324356, 100000, text.toStdString()));
     EXPECT_EQ (value ("gainId"), -12.0f);
 }
 
 TEST_F (StateTest, TextEndsAtTheFirstZeroByte)
 {
     const juce::String text = R"(<Dravlen_2_Lite><PARAM id="gainId" value="-12.0"/></Dravlen_2_Lite>)";
-    auto blob = blobWith (0x21324356, text.getNumBytesAsUTF8() + 20, text + juce::String::repeatedString ("x", 20));
+    auto blob = blobWith (0x21324356, text.getNumBytesAsUTF8() + 20, (text + juce::String::repeatedString ("x", 20)).toStdString());
     static_cast<char*> (blob.getData())[8 + text.getNumBytesAsUTF8()] = 0;
     restore (blob);
     EXPECT_EQ (value ("gainId"), -12.0f);
