@@ -4,8 +4,6 @@ namespace AudioFiles
 {
 namespace
 {
-constexpr int floatBits = 32;
-
 juce::String bitDepthName (int bits)
 {
     return bits == floatBits ? "32-bit float" : juce::String (bits) + "-bit";

@@ -16,6 +16,9 @@ void registerFormats (juce::AudioFormatManager& manager);
 // A reader for a mono or stereo file with at least one sample.
 Outcome<std::unique_ptr<juce::AudioFormatReader>> openInput (juce::AudioFormatManager& manager, const juce::File& file);
 
+// The one depth stored as floating point (in WAV).
+inline constexpr int floatBits = 32;
+
 struct OutputFormat
 {
     juce::AudioFormat* format = nullptr;

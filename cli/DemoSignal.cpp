@@ -14,7 +14,7 @@ constexpr double stepSeconds = 0.125; // a sixteenth note at 120 BPM
 constexpr int stepsPerBar = 16;
 constexpr int bars = 4;
 constexpr int seed = 0x5eed;
-constexpr float peakLevel = 0.7f; // about -3 dBFS, leaving the processor's gain room to show
+constexpr float peakLevel = 0.5f; // -6 dBFS: the headroom of a mix before a dynamics processor
 
 // How loud each part plays in a bar; zero leaves a part out.
 struct BarPlan

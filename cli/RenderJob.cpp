@@ -9,14 +9,32 @@
 #include "cli/RenderPlot.h"
 #include "cli/RenderSummary.h"
 #include "cli/Renderer.h"
+#include "core/ParameterTable.h"
 #include "core/PluginProcessor.h"
+
+#include <functional>
 
 namespace RenderJob
 {
 namespace
 {
-// A value between two steps is stored at the nearer one; say so rather than render something else
-// than the user believes.
+// What is measured while the audio passes: levels for the summary, overviews for the plot.
+struct Measurements
+{
+    Measurements (int numChannels, juce::int64 totalSamples, int plotColumns)
+        : inputLevels (numChannels)
+        , outputLevels (numChannels)
+        , inputOverview (totalSamples, plotColumns)
+        , outputOverview (totalSamples, plotColumns)
+    {
+    }
+
+    SignalLevels inputLevels, outputLevels;
+    SignalOverview inputOverview, outputOverview;
+};
+
+// A value between two steps is stored at the nearer one; say so rather than let the user believe
+// the render used the typed value.
 void noteSnappedSettings (const RenderRequest& request, const ParameterSettings::Table& table, std::ostream& errors)
 {
     for (const auto& setting : request.settings)
@@ -44,30 +62,91 @@ juce::Result configure (TemplateEffectAudioProcessor& processor, const RenderReq
     return juce::Result::ok();
 }
 
-juce::Result writeDemoCopy (const InputSignal& input, const OutputPlan::AudioTarget& target,
-                            std::unique_ptr<PendingAudioFile>& pending)
+Renderer::Result renderInto (PendingAudioFile& output, InputSignal& input, TemplateEffectAudioProcessor& processor,
+                             const RenderRequest& request, Measurements& measured, std::ostream& errors)
 {
-    auto opened = PendingAudioFile::open (target.file, target.format, input.reader->sampleRate, input.numChannels());
-    if (! opened.succeeded())
-        return juce::Result::fail (opened.getError());
+    ProgressBar progress (errors, ProgressBar::shouldShow (request.quiet, input.seconds()),
+                          input.reader->lengthInSamples);
+    juce::int64 samplesDone = 0;
 
-    pending = std::move (*opened);
-    return pending->write (input.demo->getSamples());
+    const auto rendered =
+        Renderer::render (*input.reader, processor, request.blockSize,
+                          [&] (const juce::AudioBuffer<float>& in, const juce::AudioBuffer<float>& out)
+                          {
+                              measured.inputLevels.add (in);
+                              measured.outputLevels.add (out);
+                              measured.inputOverview.add (in);
+                              measured.outputOverview.add (out);
+                              samplesDone += in.getNumSamples();
+                              progress.update (samplesDone);
+                              return output.write (out);
+                          });
+    progress.finish();
+    return rendered;
 }
 
-// Draws into a pending file; nothing is moved into place here.
-Outcome<std::unique_ptr<PendingFile>> preparePlot (const juce::File& target, const SignalOverview& in,
-                                                   const SignalOverview& out, const InputSignal& input,
-                                                   const OutputPlan& plan, const juce::StringArray& settings,
-                                                   int blockSize)
+Outcome<std::unique_ptr<PendingAudioFile>> writeDemoCopy (const InputSignal& input,
+                                                          const OutputPlan::AudioTarget& target)
 {
-    const auto caption = "settings: " + settings.joinIntoString ("  ") + "\nblock " + juce::String (blockSize) + ", "
-                         + juce::String (input.reader->sampleRate, 0) + " Hz, "
-                         + AudioFiles::describe (plan.output.format);
-    const RenderPlot::Content content{ in, out, input.seconds(),
+    auto pending = PendingAudioFile::open (target.file, target.format, input.reader->sampleRate, input.numChannels());
+
+    if (pending.succeeded())
+        if (const auto written = (*pending)->write (input.demo->getSamples()); written.failed())
+            return Outcome<std::unique_ptr<PendingAudioFile>>::failure (written.getErrorMessage());
+
+    return pending;
+}
+
+juce::String plotCaption (const juce::StringArray& settings, const RenderRequest& request, const InputSignal& input,
+                          const OutputPlan& plan)
+{
+    return "settings: " + settings.joinIntoString ("  ") + "\nblock " + juce::String (request.blockSize) + ", "
+           + juce::String (input.reader->sampleRate, 0) + " Hz, " + AudioFiles::describe (plan.output.format);
+}
+
+Outcome<std::unique_ptr<PendingFile>> preparePlot (const Measurements& measured, const InputSignal& input,
+                                                   const OutputPlan& plan, const juce::String& caption)
+{
+    const RenderPlot::Content content{ measured.inputOverview, measured.outputOverview, input.seconds(),
                                        "Dravlen 2 Lite: " + input.description + " to " + plan.output.file.getFileName(),
                                        caption };
-    return RenderPlot::writePending (RenderPlot::draw (content), target);
+    return RenderPlot::writePending (RenderPlot::draw (content), *plan.plot);
+}
+
+// An integer file clips what lies beyond full scale, where a host's float path would not.
+juce::StringArray clipNotes (const OutputPlan& plan, const SignalLevels& outputLevels)
+{
+    const auto clipped = outputLevels.samplesBeyondFullScale();
+
+    if (clipped == 0 || plan.output.format.bitsPerSample == AudioFiles::floatBits)
+        return {};
+
+    return { juce::String (clipped) + " output samples lie beyond full scale and are clipped in the "
+             + AudioFiles::describe (plan.output.format) + " file; lower " + ParameterIds::gain + " or use --float" };
+}
+
+RenderFacts describe (const RenderRequest& request, const InputSignal& input, const OutputPlan& plan,
+                      const juce::StringArray& settings, const Measurements& measured, double processingSeconds)
+{
+    auto inputName = input.description;
+    if (plan.demoCopy.has_value())
+        inputName << " (saved as " << plan.demoCopy->file.getFullPathName() << ")";
+
+    juce::String plotName;
+    if (plan.plot.has_value())
+        plotName << plan.plot->getFullPathName() << " (" << RenderPlot::width << " x " << RenderPlot::height << " PNG)";
+
+    return { inputName,
+             plan.output.file.getFullPathName() + " (" + AudioFiles::describe (plan.output.format) + ")",
+             plotName,
+             input.reader->sampleRate,
+             input.reader->lengthInSamples,
+             request.blockSize,
+             settings,
+             measured.inputLevels,
+             measured.outputLevels,
+             processingSeconds,
+             clipNotes (plan, measured.outputLevels) };
 }
 } // namespace
 
@@ -99,83 +178,49 @@ int run (const RenderRequest& request, std::ostream& out, std::ostream& errors)
         noteSnappedSettings (request, table, errors);
     const auto settings = ParameterSettings::describeCurrent (table, processor.getParameterManager());
 
-    const auto numChannels = input->numChannels();
-    auto output =
-        PendingAudioFile::open (plan->output.file, plan->output.format, input->reader->sampleRate, numChannels);
+    // Everything goes into pending files first; a failure on the way leaves no file behind.
+    auto output = PendingAudioFile::open (plan->output.file, plan->output.format, input->reader->sampleRate,
+                                          input->numChannels());
     if (! output.succeeded())
         return fail (output.getError());
 
-    const auto totalSamples = input->reader->lengthInSamples;
-    SignalLevels inputLevels (numChannels), outputLevels (numChannels);
-    const auto plotColumns = plan->plot.has_value() ? RenderPlot::columnsNeeded() : 1;
-    SignalOverview inputOverview (totalSamples, plotColumns), outputOverview (totalSamples, plotColumns);
-    ProgressBar progress (errors, ProgressBar::shouldShow (request.quiet, input->seconds()), totalSamples);
-    juce::int64 samplesDone = 0;
-
-    const auto rendered =
-        Renderer::render (*input->reader, processor, request.blockSize,
-                          [&] (const juce::AudioBuffer<float>& in, const juce::AudioBuffer<float>& result)
-                          {
-                              inputLevels.add (in);
-                              outputLevels.add (result);
-                              inputOverview.add (in);
-                              outputOverview.add (result);
-                              samplesDone += in.getNumSamples();
-                              progress.update (samplesDone);
-                              return (*output)->write (result);
-                          });
-    progress.finish();
-
+    Measurements measured (input->numChannels(), input->reader->lengthInSamples,
+                           plan->plot.has_value() ? RenderPlot::columnsNeeded() : 1);
+    const auto rendered = renderInto (**output, *input, processor, request, measured, errors);
     if (rendered.outcome.failed())
         return fail (rendered.outcome.getErrorMessage());
 
     std::unique_ptr<PendingAudioFile> demoCopy;
     if (plan->demoCopy.has_value())
-        if (const auto written = writeDemoCopy (*input, *plan->demoCopy, demoCopy); written.failed())
-            return fail (written.getErrorMessage());
+    {
+        auto written = writeDemoCopy (*input, *plan->demoCopy);
+        if (! written.succeeded())
+            return fail (written.getError());
+        demoCopy = std::move (*written);
+    }
 
     std::unique_ptr<PendingFile> plot;
     if (plan->plot.has_value())
     {
-        auto prepared =
-            preparePlot (*plan->plot, inputOverview, outputOverview, *input, *plan, settings, request.blockSize);
-        if (! prepared.succeeded())
-            return fail (prepared.getError());
-        plot = std::move (*prepared);
+        auto drawn = preparePlot (measured, *input, *plan, plotCaption (settings, request, *input, *plan));
+        if (! drawn.succeeded())
+            return fail (drawn.getError());
+        plot = std::move (*drawn);
     }
 
-    // Everything is written; only the moves into place remain.
-    if (const auto finished = (*output)->finish(); finished.failed())
-        return fail (finished.getErrorMessage());
-    if (demoCopy != nullptr)
-        if (const auto finished = demoCopy->finish(); finished.failed())
-            return fail (finished.getErrorMessage());
-    if (plot != nullptr)
-        if (const auto moved = plot->moveIntoPlace(); moved.failed())
+    // Only the moves into place remain; the first that fails stops the others.
+    const std::function<juce::Result()> moves[] = {
+        [&] { return (*output)->finish(); },
+        [&] { return demoCopy != nullptr ? demoCopy->finish() : juce::Result::ok(); },
+        [&] { return plot != nullptr ? plot->moveIntoPlace() : juce::Result::ok(); },
+    };
+    for (const auto& move : moves)
+        if (const auto moved = move(); moved.failed())
             return fail (moved.getErrorMessage());
 
     if (! request.quiet)
-    {
-        auto inputName = input->description;
-        if (plan->demoCopy.has_value())
-            inputName << " (saved as " << plan->demoCopy->file.getFullPathName() << ")";
-
-        const RenderFacts facts{ inputName,
-                                 plan->output.file.getFullPathName() + " (" + AudioFiles::describe (plan->output.format)
-                                     + ")",
-                                 plot != nullptr
-                                     ? plan->plot->getFullPathName() + " (" + juce::String (RenderPlot::width) + " x "
-                                           + juce::String (RenderPlot::height) + " PNG)"
-                                     : juce::String(),
-                                 input->reader->sampleRate,
-                                 totalSamples,
-                                 request.blockSize,
-                                 settings,
-                                 inputLevels,
-                                 outputLevels,
-                                 rendered.processingSeconds };
-        out << RenderSummary::format (facts) << std::flush;
-    }
+        out << RenderSummary::format (describe (request, *input, *plan, settings, measured, rendered.processingSeconds))
+            << std::flush;
 
     return CommandLine::rendered;
 }

@@ -82,6 +82,8 @@ juce::String format (const RenderFacts& facts)
 
     text << "rendered " << juce::String (seconds, 2) << " s in " << juce::String (facts.processingSeconds, 3)
          << " s: " << juce::String (realTimeFactor (seconds, facts.processingSeconds), 1) << "x real time\n";
+    for (const auto& note : facts.notes)
+        text << "note: " << note << "\n";
     return text;
 }
 } // namespace RenderSummary

@@ -16,6 +16,7 @@ struct RenderFacts
     const SignalLevels& inputLevels;
     const SignalLevels& outputLevels;
     double processingSeconds = 0.0;
+    juce::StringArray notes; // printed last, one a line
 };
 
 namespace RenderSummary

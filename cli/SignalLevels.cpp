@@ -24,8 +24,10 @@ void SignalLevels::add (const juce::AudioBuffer<float>& block)
 
         for (int i = 0; i < count; ++i)
         {
-            levels.peak = std::max (levels.peak, std::abs (samples[i]));
+            const auto magnitude = std::abs (samples[i]);
+            levels.peak = std::max (levels.peak, magnitude);
             levels.sumOfSquares += static_cast<double> (samples[i]) * samples[i];
+            beyondFullScale += magnitude > 1.0f ? 1 : 0;
         }
     }
 

@@ -18,6 +18,9 @@ public:
     double peakDecibels (int channel) const noexcept;
     double rmsDecibels (int channel) const noexcept;
 
+    // Samples of any channel beyond full scale: an integer file clips them.
+    juce::int64 samplesBeyondFullScale() const noexcept { return beyondFullScale; }
+
 private:
     struct Channel
     {
@@ -27,6 +30,7 @@ private:
 
     std::vector<Channel> channels;
     juce::int64 numSamples = 0;
+    juce::int64 beyondFullScale = 0;
 };
 
 // A fixed number of columns spread evenly over a signal of known length: per column the lowest
