@@ -1,39 +1,17 @@
 #include "cli/CommandLine.h"
 
+#include "cli/DemoSignal.h"
+#include "cli/RenderPlot.h"
+#include "core/ParameterTable.h"
+#include "presets/PresetLocation.h"
+
 namespace CommandLine
 {
 namespace
 {
-// Walks the arguments once; options take their value from "--name=value" or the next argument.
-class ArgumentReader
-{
-public:
-    explicit ArgumentReader (const juce::StringArray& args)
-        : arguments (args)
-    {
-    }
-
-    bool hasMore() const noexcept { return index < arguments.size(); }
-
-    juce::String next() { return arguments[index++]; }
-
-    std::optional<juce::String> valueFor (const juce::String& option, const juce::String& inlineValue,
-                                          bool hasInlineValue)
-    {
-        if (hasInlineValue)
-            return inlineValue;
-        if (hasMore())
-            return next();
-        error = option + " needs a value";
-        return std::nullopt;
-    }
-
-    juce::String error;
-
-private:
-    const juce::StringArray& arguments;
-    int index = 0;
-};
+const juce::StringArray flagOptions{ "--demo", "--float", "--quiet", "-q" };
+const juce::StringArray valueOptions{ "--set", "--preset", "--block", "--plot", "--write-input" };
+const juce::StringArray answerOptions{ "--help", "-h", "--list-params" };
 
 std::optional<int> readBlockSize (const juce::String& text)
 {
@@ -46,6 +24,51 @@ std::optional<int> readBlockSize (const juce::String& text)
         return std::nullopt;
 
     return size;
+}
+
+void applyFlag (RenderRequest& request, const juce::String& option)
+{
+    if (option == "--demo")
+        request.useDemo = true;
+    else if (option == "--float")
+        request.floatOutput = true;
+    else
+        request.quiet = true;
+}
+
+// Answers what is wrong with the value, or nothing.
+juce::String applyValue (RenderRequest& request, const juce::String& option, const juce::String& value,
+                         const ParameterSettings::Table& table)
+{
+    if (option == "--set")
+    {
+        const auto setting = ParameterSettings::parse (value, table);
+        if (! setting.succeeded())
+            return setting.getError();
+        request.settings.push_back (*setting);
+        return {};
+    }
+
+    if (option == "--block")
+    {
+        const auto size = readBlockSize (value);
+        if (! size.has_value())
+            return "--block " + value + " is not a block size; it takes a whole number from 1 to "
+                   + juce::String (RenderRequest::maxBlockSize);
+        request.blockSize = *size;
+        return {};
+    }
+
+    if (value.isEmpty())
+        return option + " needs a file name";
+
+    if (option == "--preset")
+        request.presetPath = value;
+    else if (option == "--plot")
+        request.plotPath = value;
+    else
+        request.demoCopyPath = value;
+    return {};
 }
 
 juce::String checkPositionals (RenderRequest& request, const juce::StringArray& positionals)
@@ -78,17 +101,14 @@ juce::String checkPositionals (RenderRequest& request, const juce::StringArray& 
 
 Outcome<RenderRequest> parse (const juce::StringArray& arguments, const ParameterSettings::Table& table)
 {
+    const auto fail = [] (const juce::String& message) { return Outcome<RenderRequest>::failure (message); };
     RenderRequest request;
-    juce::StringArray positionals;
-    juce::StringArray singleOptionsSeen;
-    ArgumentReader reader (arguments);
+    juce::StringArray positionals, optionsSeen;
     bool optionsEnded = false;
 
-    const auto fail = [] (const juce::String& message) { return Outcome<RenderRequest>::failure (message); };
-
-    while (reader.hasMore())
+    for (int index = 0; index < arguments.size(); ++index)
     {
-        const auto argument = reader.next();
+        const auto& argument = arguments[index];
 
         if (optionsEnded || ! argument.startsWith ("-") || argument == "-")
         {
@@ -102,69 +122,38 @@ Outcome<RenderRequest> parse (const juce::StringArray& arguments, const Paramete
             continue;
         }
 
-        const auto hasInlineValue = argument.containsChar ('=');
+        // "--name=value" or "--name value".
         const auto option = argument.upToFirstOccurrenceOf ("=", false, false);
-        const auto inlineValue = argument.fromFirstOccurrenceOf ("=", false, false);
-        const auto takesValue =
-            juce::StringArray{ "--set", "--preset", "--block", "--plot", "--write-input" }.contains (option);
+        const auto hasInlineValue = argument.containsChar ('=');
 
-        if (hasInlineValue && ! takesValue)
+        if (! flagOptions.contains (option) && ! valueOptions.contains (option) && ! answerOptions.contains (option))
+            return fail ("unknown option \"" + option + "\"; see --help");
+        if (hasInlineValue && ! valueOptions.contains (option))
             return fail (option + " takes no value");
 
-        if (option == "--help" || option == "-h")
+        if (answerOptions.contains (option))
         {
-            request.action = RenderRequest::Action::showHelp;
+            request.action =
+                option == "--list-params" ? RenderRequest::Action::listParameters : RenderRequest::Action::showHelp;
             return request;
         }
 
-        if (option == "--list-params")
-        {
-            request.action = RenderRequest::Action::listParameters;
-            return request;
-        }
-
-        if (option != "--set" && singleOptionsSeen.contains (option))
+        if (option != "--set" && optionsSeen.contains (option))
             return fail (option + " given more than once");
-        singleOptionsSeen.add (option);
+        optionsSeen.add (option);
 
-        if (option == "--demo")
-            request.useDemo = true;
-        else if (option == "--float")
-            request.floatOutput = true;
-        else if (option == "--quiet" || option == "-q")
-            request.quiet = true;
-        else if (! takesValue)
-            return fail ("unknown option \"" + option + "\"; see --help");
-        else
+        if (flagOptions.contains (option))
         {
-            const auto value = reader.valueFor (option, inlineValue, hasInlineValue);
-            if (! value.has_value())
-                return fail (reader.error);
-
-            if (option == "--set")
-            {
-                const auto setting = ParameterSettings::parse (*value, table);
-                if (! setting.succeeded())
-                    return fail (setting.getError());
-                request.settings.push_back (*setting);
-            }
-            else if (option == "--block")
-            {
-                const auto size = readBlockSize (*value);
-                if (! size.has_value())
-                    return fail ("--block " + *value + " is not a block size; it takes a whole number from 1 to "
-                                 + juce::String (RenderRequest::maxBlockSize));
-                request.blockSize = *size;
-            }
-            else if (value->isEmpty())
-                return fail (option + " needs a file name");
-            else if (option == "--preset")
-                request.presetPath = *value;
-            else if (option == "--plot")
-                request.plotPath = *value;
-            else
-                request.demoCopyPath = *value;
+            applyFlag (request, option);
+            continue;
         }
+
+        if (! hasInlineValue && index + 1 >= arguments.size())
+            return fail (option + " needs a value");
+
+        const auto value = hasInlineValue ? argument.fromFirstOccurrenceOf ("=", false, false) : arguments[++index];
+        if (const auto problem = applyValue (request, option, value, table); problem.isNotEmpty())
+            return fail (problem);
     }
 
     if (const auto problem = checkPositionals (request, positionals); problem.isNotEmpty())
@@ -180,8 +169,9 @@ juce::String errorLine (const juce::String& message)
 
 juce::String helpText()
 {
-    return juce::String (R"(Usage: dravlen2lite-render [options] INPUT OUTPUT
-       dravlen2lite-render --demo [options] OUTPUT
+    // Written as it reads; the names in braces are filled in from the constants they stand for.
+    const juce::String text = R"(Usage: {tool} [options] INPUT OUTPUT
+       {tool} --demo [options] OUTPUT
 
 Runs audio through the Dravlen 2 Lite processor, block by block, exactly as a host would.
 INPUT and OUTPUT are WAV, AIFF or FLAC files; the output format follows OUTPUT's suffix
@@ -192,23 +182,37 @@ into place, so a failed render leaves an existing OUTPUT untouched.
 Options:
   --set ID=VALUE       set a parameter in real units; repeatable, a later one wins.
                        Switches take on or off (or 1 or 0). See --list-params.
-  --preset FILE        load a preset file (.zlm2) first; --set then overrides it
-  --block N            block size handed to the processor (default 512, 1 to )")
-           + juce::String (RenderRequest::maxBlockSize) + R"()
+  --preset FILE        load a preset file (.{presetSuffix}) first; --set then overrides it
+  --block N            block size handed to the processor (default {defaultBlock}, 1 to {maxBlock})
   --float              write 32-bit floating-point samples (WAV output only)
   --demo               render the built-in demo signal instead of INPUT
-                       (9 s of drums, bass and pad, stereo, 44.1 kHz, 24-bit)
+                       ({demoSeconds} s of drums, bass and pad, stereo, {demoRate} Hz, {demoBits}-bit)
   --write-input FILE   with --demo: save the demo signal itself too
-  --plot FILE.png      draw input against output (1200 x 700 PNG): waveforms,
+  --plot FILE.png      draw input against output ({plotWidth} x {plotHeight} PNG): waveforms,
                        output level in dB over time, and the settings used
   --quiet, -q          print nothing but errors
   --list-params        print the parameters: id, name, range, step, default, unit
   --help, -h           print this help
 
-Exit status: 0 rendered, 1 a file could not be read or written, 2 bad arguments.
+Exit status: {rendered} rendered, {fileProblem} a file could not be read or written, {badArguments} bad arguments.
 
 Example:
-  dravlen2lite-render --demo --set transientsId=75 --set gainId=-3.5 --plot demo.png demo.wav
+  {tool} --demo --set {transients}=75 --set {gain}=-3.5 --plot demo.png demo.wav
 )";
+
+    return text.replace ("{tool}", toolName)
+        .replace ("{presetSuffix}", PresetLocation::suffix)
+        .replace ("{defaultBlock}", juce::String (RenderRequest::defaultBlockSize))
+        .replace ("{maxBlock}", juce::String (RenderRequest::maxBlockSize))
+        .replace ("{demoSeconds}", juce::String (DemoSignal::lengthSeconds))
+        .replace ("{demoRate}", juce::String (DemoSignal::sampleRate))
+        .replace ("{demoBits}", juce::String (DemoSignal::bitsPerSample))
+        .replace ("{plotWidth}", juce::String (RenderPlot::width))
+        .replace ("{plotHeight}", juce::String (RenderPlot::height))
+        .replace ("{rendered}", juce::String (rendered))
+        .replace ("{fileProblem}", juce::String (fileProblem))
+        .replace ("{badArguments}", juce::String (badArguments))
+        .replace ("{transients}", ParameterIds::transients)
+        .replace ("{gain}", ParameterIds::gain);
 }
 } // namespace CommandLine

@@ -39,6 +39,25 @@ juce::String labelled (const juce::String& label, const juce::String& value)
     return label.paddedRight (' ', labelWidth) + value + "\n";
 }
 
+// Words joined by spaces, broken into lines that fit a terminal, each after the label column.
+juce::String wrapped (const juce::StringArray& words)
+{
+    constexpr int lineWidth = 80 - labelWidth;
+    juce::String text, line;
+
+    for (const auto& word : words)
+    {
+        if (line.isNotEmpty() && line.length() + 1 + word.length() > lineWidth)
+        {
+            text << line << "\n" << juce::String::repeatedString (" ", labelWidth);
+            line.clear();
+        }
+        line << (line.isEmpty() ? "" : " ") << word;
+    }
+
+    return text + line;
+}
+
 juce::String levelRow (const juce::String& label, const SignalLevels& levels)
 {
     juce::StringArray cells;
@@ -72,8 +91,9 @@ juce::String format (const RenderFacts& facts)
     text << labelled ("output", facts.output);
     if (facts.plot.isNotEmpty())
         text << labelled ("plot", facts.plot);
-    text << labelled ("settings",
-                      facts.settings.joinIntoString (" ") + " (block " + juce::String (facts.blockSize) + ")");
+    auto settingWords = facts.settings;
+    settingWords.add ("(block " + juce::String (facts.blockSize) + ")");
+    text << labelled ("settings", wrapped (settingWords));
     text << "\n";
 
     text << row ("dBFS", columnTitles (numChannels));

@@ -120,7 +120,7 @@ std::vector<BadInputCase> badInputCases()
         { "ForeignPreset",
           { "--preset", "{in}/foreign.zlm2", good, "{out}/r.wav" },
           fileProblem,
-          "preset \"{in}/foreign.zlm2\" is not a Dravlen2Lite preset" },
+          "preset \"{in}/foreign.zlm2\" is not a " + std::string (PresetLocation::productName) + " preset" },
         { "MissingPreset",
           { "--preset", "{in}/nothing.zlm2", good, "{out}/r.wav" },
           fileProblem,
@@ -129,7 +129,7 @@ std::vector<BadInputCase> badInputCases()
         { "ForeignPresetOverExistingOutput",
           { "--preset", "{in}/foreign.zlm2", good, "{out}/existing.wav" },
           fileProblem,
-          "is not a Dravlen2Lite preset" },
+          "is not a " + std::string (PresetLocation::productName) + " preset" },
 
         // Output
         { "UnknownOutputFormat",

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ParameterManager.h"
+#include "presets/PresetLocation.h"
 
 #include <juce_audio_formats/juce_audio_formats.h>
 
@@ -70,5 +71,5 @@ juce::AudioBuffer<float> renderDirectly (const juce::AudioBuffer<float>& input, 
 
 // A preset file: the first line, the entry count and the id/normalised-value pairs.
 std::string presetText (const std::vector<std::pair<std::string, float>>& normalisedValues,
-                        const std::string& firstLine = "Dravlen2Lite");
+                        const std::string& firstLine = PresetLocation::productName);
 } // namespace CliTesting

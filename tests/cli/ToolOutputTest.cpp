@@ -244,7 +244,8 @@ TEST (Settings, AValueBetweenStepsIsNotedAndStoredAtTheNearestStep)
                                 + stored.str()),
                std::string::npos)
         << result.err;
-    EXPECT_NE (result.out.find (std::string (ParameterIds::transients) + "=" + stored.str() + " "), std::string::npos)
+    EXPECT_TRUE (std::regex_search (result.out,
+                                    std::regex (std::string (ParameterIds::transients) + "=" + stored.str() + "\\s")))
         << result.out;
 }
 
