@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <atomic>
 #include <random>
+#include <thread>
 
 // Works the processor the way a strict plug-in validator does: many rates and block sizes,
 // re-preparing mid-stream, automation every block, state saved and restored while running, and
@@ -154,4 +156,38 @@ TEST (HostStressRun, FiftyInstancesComeAndGo)
         expectSane (buffer, "instance " + std::to_string (i));
         processor->releaseResources();
     }
+}
+
+TEST (HostStressRun, EditorOpensAndClosesWhileAudioRuns)
+{
+    TemplateEffectAudioProcessor processor;
+    processor.prepareToPlay (48000.0, 256);
+    std::atomic<bool> stop { false };
+    std::atomic<bool> sane { true };
+
+    std::thread audio ([&] {
+        StressSource source (Input::noise, 11);
+        juce::AudioBuffer<float> buffer (2, 256);
+        juce::MidiBuffer midi;
+        while (! stop.load())
+        {
+            source.fill (buffer);
+            processor.processBlock (buffer, midi);
+            for (int ch = 0; ch < 2; ++ch)
+                if (! std::isfinite (buffer.getMagnitude (ch, 0, 256)))
+                    sane.store (false);
+        }
+    });
+
+    for (int i = 0; i < 10; ++i)
+    {
+        std::unique_ptr<juce::AudioProcessorEditor> editor (processor.createEditorIfNeeded());
+        ASSERT_NE (editor, nullptr);
+        const auto snapshot = editor->createComponentSnapshot (editor->getLocalBounds());
+        EXPECT_EQ (snapshot.getWidth(), 625);
+    }
+
+    stop.store (true);
+    audio.join();
+    EXPECT_TRUE (sane.load());
 }
