@@ -40,7 +40,8 @@ enum ExitCode
 {
     rendered = 0,
     fileProblem = 1,
-    badArguments = 2
+    badArguments = 2,
+    interrupted = 130 // what a shell reports for a program ended by Ctrl-C
 };
 
 // Reads the arguments after the program name. --help and --list-params answer at once; anything

@@ -1,4 +1,5 @@
 #include "cli/CommandLine.h"
+#include "cli/Interruption.h"
 #include "cli/RenderJob.h"
 #include "core/ParameterTable.h"
 
@@ -8,6 +9,8 @@
 
 int main (int argc, char* argv[])
 {
+    Interruption::watchForSignals();
+
     juce::StringArray arguments;
     for (int i = 1; i < argc; ++i)
         arguments.add (juce::String::fromUTF8 (argv[i]));

@@ -2,6 +2,7 @@
 
 #include "cli/FilePaths.h"
 #include "cli/InputSignal.h"
+#include "cli/Interruption.h"
 #include "cli/OutputPlan.h"
 #include "cli/PendingFile.h"
 #include "cli/PresetLoading.h"
@@ -79,6 +80,8 @@ Renderer::Result renderInto (PendingAudioFile& output, InputSignal& input, Templ
                               measured.outputOverview.add (out);
                               samplesDone += in.getNumSamples();
                               progress.update (samplesDone);
+                              if (Interruption::requested())
+                                  return juce::Result::fail ("interrupted; nothing was written");
                               return output.write (out);
                           });
     progress.finish();
@@ -188,7 +191,10 @@ int run (const RenderRequest& request, std::ostream& out, std::ostream& errors)
                            plan->plot.has_value() ? RenderPlot::columnsNeeded() : 1);
     const auto rendered = renderInto (**output, *input, processor, request, measured, errors);
     if (rendered.outcome.failed())
-        return fail (rendered.outcome.getErrorMessage());
+    {
+        fail (rendered.outcome.getErrorMessage());
+        return Interruption::requested() ? CommandLine::interrupted : CommandLine::fileProblem;
+    }
 
     std::unique_ptr<PendingAudioFile> demoCopy;
     if (plan->demoCopy.has_value())
