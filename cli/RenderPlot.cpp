@@ -137,12 +137,19 @@ void drawLegend (juce::Graphics& g, juce::Rectangle<int> area)
     }
 }
 
+// The smallest step of the 1-2-5 series that needs no more than a dozen ticks.
 double tickStep (double seconds)
 {
-    for (const auto step : { 0.1, 0.2, 0.5, 1.0, 2.0, 5.0, 10.0, 15.0, 30.0, 60.0, 120.0, 300.0, 600.0 })
-        if (seconds / step <= 12.0)
-            return step;
-    return 1200.0;
+    for (auto decade = 0.001;; decade *= 10.0)
+        for (const auto multiple : { 1.0, 2.0, 5.0 })
+            if (seconds / (multiple * decade) <= 12.0)
+                return multiple * decade;
+}
+
+// Enough decimal places to tell the ticks apart.
+int decimalsFor (double step)
+{
+    return std::max (0, static_cast<int> (std::ceil (-std::log10 (step) - 1.0e-9)));
 }
 
 void drawTimeAxis (juce::Graphics& g, double seconds)
@@ -160,7 +167,7 @@ void drawTimeAxis (juce::Graphics& g, double seconds)
         g.setColour (gridLine.withAlpha (0.6f));
         g.drawVerticalLine (x, static_cast<float> (top), static_cast<float> (bottom));
         g.setColour (captionGrey);
-        g.drawText (juce::String (time, step < 1.0 ? 1 : 0) + " s", x - 30, bottom + 3, 60, 16,
+        g.drawText (juce::String (time, decimalsFor (step)) + " s", x - 30, bottom + 3, 60, 16,
                     juce::Justification::centred);
     }
 }
