@@ -1,5 +1,7 @@
 #include "core/ParameterManager.h"
 
+#include "core/NumberText.h"
+
 namespace
 {
 juce::String defaultValueToText (float value)
@@ -9,7 +11,8 @@ juce::String defaultValueToText (float value)
 
 float defaultTextToValue (const juce::String& text)
 {
-    return static_cast<float> (text.getDoubleValue());
+    const auto value = leadingNumber (text.toStdString());
+    return std::isfinite (value) ? static_cast<float> (value) : (value > 0.0 ? 3.0e38f : -3.0e38f);
 }
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "core/DisplayFeed.h"
 #include "core/EngineParameterMapping.h"
+#include "core/NumberText.h"
 #include "core/ParameterTable.h"
 #include "editor/PluginEditor.h"
 
@@ -166,8 +167,14 @@ void TemplateEffectAudioProcessor::setStateInformation (const void* data, int si
     restore (juce::ValueTree::fromXml (*xml));
 }
 
-void TemplateEffectAudioProcessor::restore (const juce::ValueTree& newState)
+void TemplateEffectAudioProcessor::restore (juce::ValueTree newState)
 {
+    // Values are read here as numbers, so the tree never hands their text to the framework's
+    // number reader, which overflows on an absurd exponent.
+    for (auto child : newState)
+        if (child.hasProperty ("value") && parameterManager.parameters.getParameter (child.getProperty ("id").toString()) != nullptr)
+            child.setProperty ("value", leadingNumber (child.getProperty ("value").toString().toStdString()), nullptr);
+
     // The tree resets a parameter that has no child in the new state to its default; a state
     // that doesn't mention a parameter should leave it where it is instead.
     std::vector<std::pair<juce::String, float>> unmentioned;

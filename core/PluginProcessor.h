@@ -49,7 +49,7 @@ public:
     juce::AudioVisualiserComponent& getOutputVisualiser() noexcept { return outputVisualiser; }
 
 private:
-    void restore (const juce::ValueTree& newState);
+    void restore (juce::ValueTree newState);
 
     TarvikEffect effect;
     ParameterManager parameterManager { *this, *this };

@@ -1,5 +1,7 @@
 #include "editor/ZLMRotaryControl.h"
 
+#include "core/NumberText.h"
+
 #include "editor/RotaryLayout.h"
 
 namespace
@@ -97,7 +99,7 @@ void ZLMRotaryControl::commitValueField()
     showValueText = true;
     repaint();
     valueField.setVisible (false);
-    clampAndUpdateParameter (static_cast<float> (valueField.getText().getDoubleValue()));
+    clampAndUpdateParameter (static_cast<float> (leadingNumber (valueField.getText().toStdString())));
 }
 
 juce::String ZLMRotaryControl::readoutText (float value) const

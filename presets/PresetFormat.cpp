@@ -1,5 +1,7 @@
 #include "presets/PresetFormat.h"
 
+#include "core/NumberText.h"
+
 #include <juce_core/juce_core.h>
 
 #include <algorithm>
@@ -54,7 +56,7 @@ float parseValue (const std::string& line)
         ascii += character;
     }
 
-    const auto value = juce::String (ascii.c_str()).getDoubleValue();
+    const auto value = leadingNumber (ascii);
 
     if (std::isnan (value))
         return 0.0f;

@@ -98,6 +98,13 @@ TEST_F (StateTest, RestoreClampsSnapsAndDefaultsValues)
     EXPECT_EQ (value ("gainId"), 0.0f);
 }
 
+TEST_F (StateTest, AbsurdNumbersAreClampedNotOverflowed)
+{
+    restore (blobFor (R"(<Dravlen_2_Lite><PARAM id="gainId" value="1e4333333333"/><PARAM id="transientsId" value="-1e-0433333333"/></Dravlen_2_Lite>)"));
+    EXPECT_EQ (value ("gainId"), 48.0f);
+    EXPECT_EQ (value ("transientsId"), 0.0f);
+}
+
 TEST_F (StateTest, MissingValueMeansTheDefault)
 {
     processor.getParameterManager().setRawValue ("gainId", 10.0f);
