@@ -12,22 +12,6 @@
 
 namespace CliTesting
 {
-TemporaryFolder::TemporaryFolder()
-{
-    auto pattern = juce::File::getSpecialLocation (juce::File::tempDirectory).getFullPathName().toStdString()
-                   + "/dravlen-cli-XXXXXX";
-
-    if (mkdtemp (pattern.data()) == nullptr)
-        throw std::runtime_error ("cannot create a temporary folder");
-
-    root = juce::File (pattern);
-}
-
-TemporaryFolder::~TemporaryFolder()
-{
-    root.deleteRecursively (false);
-}
-
 std::vector<std::string> namesIn (const juce::File& folder)
 {
     std::vector<std::string> names;

@@ -8,24 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "JuceScratchFolder.h"
+
 namespace CliTesting
 {
-// A fresh folder under the system's temporary folder, removed with everything in it.
-class TemporaryFolder
-{
-public:
-    TemporaryFolder();
-    ~TemporaryFolder();
-    TemporaryFolder (const TemporaryFolder&) = delete;
-    TemporaryFolder& operator= (const TemporaryFolder&) = delete;
-
-    const juce::File& get() const noexcept { return root; }
-    juce::File operator/ (const juce::String& relative) const { return root.getChildFile (relative); }
-    std::string path (const juce::String& relative) const { return (*this / relative).getFullPathName().toStdString(); }
-
-private:
-    juce::File root;
-};
+using TemporaryFolder = JuceScratchFolder;
 
 // Every name in a folder, hidden ones too, sorted: a left-over temporary file must show.
 std::vector<std::string> namesIn (const juce::File& folder);

@@ -103,16 +103,4 @@ int countInked (const juce::Image& image, juce::Rectangle<int> area, juce::Colou
 
     return count;
 }
-
-TemporaryFolder::TemporaryFolder()
-    : folder (juce::File::getSpecialLocation (juce::File::tempDirectory)
-                  .getNonexistentChildFile ("dravlen-editor-test", {}, false))
-{
-    folder.createDirectory();
-}
-
-TemporaryFolder::~TemporaryFolder()
-{
-    folder.deleteRecursively (false);
-}
 } // namespace EditorTesting

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "JuceScratchFolder.h"
 #include "core/ParameterTable.h"
 #include "core/PluginProcessor.h"
 
@@ -50,19 +51,5 @@ protected:
     TemplateEffectAudioProcessor processor;
 };
 
-// A folder under the system's temporary folder, removed with its contents.
-class TemporaryFolder
-{
-public:
-    TemporaryFolder();
-    ~TemporaryFolder();
-    TemporaryFolder (const TemporaryFolder&) = delete;
-    TemporaryFolder& operator= (const TemporaryFolder&) = delete;
-
-    const juce::File& get() const noexcept { return folder; }
-    juce::File operator/ (const juce::String& name) const { return folder.getChildFile (name); }
-
-private:
-    juce::File folder;
-};
+using TemporaryFolder = JuceScratchFolder;
 } // namespace EditorTesting

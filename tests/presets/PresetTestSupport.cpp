@@ -10,39 +10,6 @@
 
 namespace PresetTesting
 {
-TemporaryFolder::TemporaryFolder()
-{
-    auto pattern = juce::File::getSpecialLocation (juce::File::tempDirectory).getFullPathName().toStdString()
-                   + "/dravlen-presets-XXXXXX";
-
-    if (mkdtemp (pattern.data()) == nullptr)
-        throw std::runtime_error ("cannot create a temporary folder");
-
-    root = pattern;
-}
-
-TemporaryFolder::~TemporaryFolder()
-{
-    juce::File (root).deleteRecursively (false);
-}
-
-std::string TemporaryFolder::write (const std::string& relative, const std::string& contents) const
-{
-    const juce::File file (root + "/" + relative);
-    file.getParentDirectory().createDirectory();
-
-    std::ofstream out (file.getFullPathName().toStdString(), std::ios::binary | std::ios::trunc);
-    out << contents;
-    return file.getFullPathName().toStdString();
-}
-
-std::string TemporaryFolder::makeFolder (const std::string& relative) const
-{
-    const juce::File created (root + "/" + relative);
-    created.createDirectory();
-    return created.getFullPathName().toStdString();
-}
-
 std::string readFile (const std::string& path)
 {
     std::ifstream in (path, std::ios::binary);

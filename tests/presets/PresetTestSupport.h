@@ -7,32 +7,14 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include "ScratchFolder.h"
+
 #include <string>
 #include <vector>
 
 namespace PresetTesting
 {
-// A fresh folder under the system's temporary folder, removed with everything in it (links are
-// removed, never followed).
-class TemporaryFolder
-{
-public:
-    TemporaryFolder();
-    ~TemporaryFolder();
-    TemporaryFolder (const TemporaryFolder&) = delete;
-    TemporaryFolder& operator= (const TemporaryFolder&) = delete;
-
-    // Absolute path without a trailing "/".
-    const std::string& path() const noexcept { return root; }
-    std::string operator/ (const std::string& relative) const { return root + "/" + relative; }
-
-    // Creates the file and any folders it lies in.
-    std::string write (const std::string& relative, const std::string& contents) const;
-    std::string makeFolder (const std::string& relative) const;
-
-private:
-    std::string root;
-};
+using TemporaryFolder = ::ScratchFolder;
 
 std::string readFile (const std::string& path);
 bool exists (const std::string& path);
