@@ -13,6 +13,18 @@
 #endif
 #endif
 
+// ThreadSanitizer's runtime defines the global operator new and delete itself.
+#if defined(__SANITIZE_THREAD__)
+#define DRAVLEN_OWNS_NEW 0
+#elif defined(__has_feature)
+#if __has_feature(thread_sanitizer)
+#define DRAVLEN_OWNS_NEW 0
+#endif
+#endif
+#ifndef DRAVLEN_OWNS_NEW
+#define DRAVLEN_OWNS_NEW 1
+#endif
+
 namespace
 {
 struct Counts
@@ -23,7 +35,7 @@ struct Counts
 
 thread_local Counts counts;
 
-void* countedAllocation (std::size_t size)
+[[maybe_unused]] void* countedAllocation (std::size_t size)
 {
     if (counts.watching)
         ++counts.allocations;
@@ -34,7 +46,7 @@ void* countedAllocation (std::size_t size)
     throw std::bad_alloc();
 }
 
-void countedRelease (void* p) noexcept
+[[maybe_unused]] void countedRelease (void* p) noexcept
 {
     if (p != nullptr && counts.watching)
         ++counts.deallocations;
@@ -55,6 +67,9 @@ std::size_t RealtimeWatch::allocations() const noexcept { return counts.allocati
 std::size_t RealtimeWatch::deallocations() const noexcept { return counts.deallocations; }
 std::size_t RealtimeWatch::blockingLocks() const noexcept { return counts.blockingLocks; }
 
+#if DRAVLEN_OWNS_NEW
+bool RealtimeWatch::countsAllocations() noexcept { return true; }
+
 void* operator new (std::size_t size) { return countedAllocation (size); }
 void* operator new[] (std::size_t size) { return countedAllocation (size); }
 void* operator new (std::size_t size, const std::nothrow_t&) noexcept
@@ -69,6 +84,9 @@ void operator delete (void* p) noexcept { countedRelease (p); }
 void operator delete[] (void* p) noexcept { countedRelease (p); }
 void operator delete (void* p, std::size_t) noexcept { countedRelease (p); }
 void operator delete[] (void* p, std::size_t) noexcept { countedRelease (p); }
+#else
+bool RealtimeWatch::countsAllocations() noexcept { return false; }
+#endif
 
 #ifndef DRAVLEN_SANITIZED
 bool RealtimeWatch::countsLocks() noexcept { return true; }

@@ -21,4 +21,5 @@ public:
 
     // False when the binary was built with a sanitizer that owns these functions itself.
     static bool countsLocks() noexcept;
+    static bool countsAllocations() noexcept;
 };
