@@ -14,19 +14,7 @@ namespace CliTesting
 {
 std::vector<std::string> namesIn (const juce::File& folder)
 {
-    std::vector<std::string> names;
-
-    if (auto* directory = opendir (folder.getFullPathName().toRawUTF8()))
-    {
-        while (const auto* entry = readdir (directory))
-            if (std::string (entry->d_name) != "." && std::string (entry->d_name) != "..")
-                names.emplace_back (entry->d_name);
-
-        closedir (directory);
-    }
-
-    std::sort (names.begin(), names.end());
-    return names;
+    return ::namesIn (folder.getFullPathName().toStdString());
 }
 
 juce::MemoryBlock contentsOf (const juce::File& file)

@@ -24,24 +24,6 @@ bool exists (const std::string& path)
     return lstat (path.c_str(), &status) == 0;
 }
 
-// Hidden names included: a left-over temporary file of a save must show.
-std::vector<std::string> namesIn (const std::string& folder)
-{
-    std::vector<std::string> names;
-
-    if (auto* directory = opendir (folder.c_str()))
-    {
-        while (const auto* entry = readdir (directory))
-            if (std::string (entry->d_name) != "." && std::string (entry->d_name) != "..")
-                names.emplace_back (entry->d_name);
-
-        closedir (directory);
-    }
-
-    std::sort (names.begin(), names.end());
-    return names;
-}
-
 const std::vector<std::string>& allIds()
 {
     static const std::vector<std::string> ids{ ParameterIds::power,           ParameterIds::transients,

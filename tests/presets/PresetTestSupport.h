@@ -18,7 +18,7 @@ using TemporaryFolder = ::ScratchFolder;
 
 std::string readFile (const std::string& path);
 bool exists (const std::string& path);
-std::vector<std::string> namesIn (const std::string& folder);
+using ::namesIn;
 
 const std::vector<std::string>& allIds();
 

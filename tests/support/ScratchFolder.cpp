@@ -1,6 +1,8 @@
 #include "ScratchFolder.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <dirent.h>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
@@ -39,4 +41,21 @@ std::string ScratchFolder::makeFolder (const std::string& relative) const
     std::error_code ignored;
     std::filesystem::create_directories (path (relative), ignored);
     return path (relative);
+}
+
+std::vector<std::string> namesIn (const std::string& folder)
+{
+    std::vector<std::string> names;
+
+    if (auto* directory = opendir (folder.c_str()))
+    {
+        while (const auto* entry = readdir (directory))
+            if (std::string (entry->d_name) != "." && std::string (entry->d_name) != "..")
+                names.emplace_back (entry->d_name);
+
+        closedir (directory);
+    }
+
+    std::sort (names.begin(), names.end());
+    return names;
 }

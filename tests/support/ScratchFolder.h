@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // A fresh folder under the system's temporary folder, removed with everything in it when the
 // object goes (links inside are removed, never followed). Tests write here, never into a home.
@@ -24,3 +25,6 @@ public:
 private:
     std::string root;
 };
+
+// Every name in a folder, hidden ones too, sorted: a left-over temporary file must show.
+std::vector<std::string> namesIn (const std::string& folder);
