@@ -5,6 +5,11 @@ if(DRAVLEN_SANITIZE)
     string(REPLACE ";" "," _dravlen_sanitizers "${DRAVLEN_SANITIZE}")
     add_compile_options(-fsanitize=${_dravlen_sanitizers} -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
     add_link_options(-fsanitize=${_dravlen_sanitizers})
+    # JUCE's FLAC reader shifts negative samples left, which C++17 calls undefined and C++20
+    # defines as the two's-complement shift every compiler performs; that one check stays off.
+    if("undefined" IN_LIST DRAVLEN_SANITIZE)
+        add_compile_options(-fno-sanitize=shift-base)
+    endif()
 endif()
 
 # Coverage for libFuzzer everywhere; the fuzz targets add the fuzzer's own main.
