@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds with clang under AddressSanitizer + UndefinedBehaviorSanitizer (instrumented for libFuzzer
-# too), runs every test and each fuzz target for a bounded time; then, unless SKIP_TSAN=1, builds
+# too), runs every test and each fuzz target for a bounded time and number of inputs (fixed seed,
+# so a run is repeatable); then, unless SKIP_TSAN=1, builds
 # under ThreadSanitizer and runs the concurrency tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -25,7 +26,7 @@ for target in state preset; do
     echo "Fuzzing the $target reader for ${fuzz_seconds}s"
     status=0
     (cd "$work" && "$root/build-asan/tests/fuzz/dravlen_${target}fuzzer" -max_total_time="$fuzz_seconds" -timeout=10 \
-        -rss_limit_mb=2048 -seed="${FUZZ_SEED:-1}" -print_final_stats=1 corpus "$root/tests/fuzz/corpus/$target") > "$work/log" 2>&1 || status=$?
+        -rss_limit_mb=2048 -seed="${FUZZ_SEED:-1}" -runs="${FUZZ_RUNS:-200000}" -print_final_stats=1 corpus "$root/tests/fuzz/corpus/$target") > "$work/log" 2>&1 || status=$?
     grep -E "^(stat::number_of_executed_units|stat::peak_rss_mb)|ERROR|SUMMARY" "$work/log" || true
     if [ "$status" -ne 0 ]; then
         tail -n 60 "$work/log"
