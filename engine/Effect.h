@@ -12,11 +12,3 @@ public:
 
     virtual void process (double& left, double& right) noexcept = 0;
 };
-
-// Leaves every frame as it is; lets the processor run without a sound engine.
-class PassThroughEffect final : public Effect
-{
-public:
-    void init (double) noexcept override {}
-    void process (double&, double&) noexcept override {}
-};
